@@ -1,0 +1,22 @@
+#include "app/VornabyApp.h"
+
+#include "dialogs/VornabyDlg.h"
+
+CVornabyApp g_app;
+
+bool CVornabyApp::StartUp()
+{
+    // Qt's controls need no registration before the first dialog exists, and
+    // no embedded-control host; what remains of start-up is the toolkit's own.
+    CWinApp::StartUp();
+
+    // The settings root is named but nothing is ever stored under it.
+    SetSettingsRoot("Local AppWizard-Generated Applications");
+
+    CVornabyDlg dialog;
+    m_mainWindow = &dialog;
+    dialog.DoModal();
+    m_mainWindow = nullptr;
+    // The dialog closed: end the process without an event loop of our own.
+    return false;
+}

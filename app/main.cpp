@@ -1,0 +1,6 @@
+#include "framework/WinApp.h"
+
+int main(int argc, char** argv)
+{
+    return RunApplication(argc, argv);
+}

@@ -1,0 +1,31 @@
+#include "framework/CmdTarget.h"
+
+const EventTable CCmdTarget::s_eventTable{nullptr, {}};
+
+namespace {
+
+// Scroll and system-command rows take every message of their event; command
+// rows need the notification code and the control to match as well.
+bool Takes(const EventRow& row, const Message& message)
+{
+    if (row.event != message.event)
+        return false;
+    if (message.event != Event::Command)
+        return true;
+    return row.code == message.code && row.id == message.id;
+}
+
+} // namespace
+
+bool CCmdTarget::Dispatch(const Message& message)
+{
+    for (const EventTable* table = &GetEventTable(); table; table = table->base) {
+        for (const EventRow& row : table->rows) {
+            if (Takes(row, message)) {
+                row.handler(*this, message);
+                return true;
+            }
+        }
+    }
+    return false;
+}

@@ -1,0 +1,134 @@
+#pragma once
+// Events and the static event tables that route them to member handlers.
+//
+// A class's table is a constant array of rows (event, notification code,
+// control identifier -> handler) plus a pointer to its base class's table.
+// Dispatch searches the most derived table first, then each base in turn;
+// that search order is the whole of handler inheritance. An event no row
+// takes gets the window's default handling.
+
+#include <cstdint>
+#include <span>
+#include <type_traits>
+
+class CWnd;
+
+enum class Event {
+    Command,    // a button click, a combo selection, ...; code is the notification
+    HScroll,    // a horizontal slider moved; code is the scroll code
+    SysCommand, // a window-menu or frame command; param is the command
+};
+
+// Notification codes.
+inline constexpr int BN_CLICKED = 0;
+inline constexpr int CBN_SELCHANGE = 1;
+
+// The standard commands a dialog closes with.
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+
+// How a slider moved.
+enum ScrollCode : int {
+    TB_LINEUP = 0,
+    TB_LINEDOWN = 1,
+    TB_PAGEUP = 2,
+    TB_PAGEDOWN = 3,
+    TB_THUMBPOSITION = 4,
+    TB_THUMBTRACK = 5,
+    TB_TOP = 6,
+    TB_BOTTOM = 7,
+    TB_ENDTRACK = 8,
+};
+
+// Window commands (the masked identifiers; the low four bits are free).
+inline constexpr unsigned SC_MINIMIZE = 0xF020;
+inline constexpr unsigned SC_CLOSE = 0xF060;
+inline constexpr unsigned SC_RESTORE = 0xF120;
+
+struct Message {
+    Event event = Event::Command;
+    int code = 0;            // notification or scroll code
+    int id = 0;              // identifier of the control that sent it
+    unsigned param = 0;      // system command identifier
+    int position = 0;        // slider position
+    CWnd* source = nullptr;  // the sending control's wrapper, where one exists
+};
+
+class CCmdTarget;
+using EventThunk = void (*)(CCmdTarget&, const Message&);
+
+struct EventRow {
+    Event event;
+    int code;
+    int id;
+    EventThunk handler;
+};
+
+struct EventTable {
+    const EventTable* base;
+    std::span<const EventRow> rows;
+};
+
+class CCmdTarget {
+public:
+    CCmdTarget() = default;
+    CCmdTarget(const CCmdTarget&) = delete;
+    CCmdTarget& operator=(const CCmdTarget&) = delete;
+    virtual ~CCmdTarget() = default;
+
+    // Runs the first row, most derived table first, that takes the message.
+    // False when none does.
+    bool Dispatch(const Message& message);
+
+    static const EventTable s_eventTable; // no rows
+
+protected:
+    [[nodiscard]] virtual const EventTable& GetEventTable() const { return s_eventTable; }
+};
+
+// Row makers. Each checks the handler's signature at compile time and makes a
+// thunk that calls it on the right class, so tables hold no casts.
+namespace events {
+
+template <class>
+struct MemberOf;
+template <class T, class R, class... Args>
+struct MemberOf<R (T::*)(Args...)> {
+    using Class = T;
+};
+template <auto Handler>
+using ClassOf = typename MemberOf<decltype(Handler)>::Class;
+
+template <auto Handler>
+concept PlainHandler = std::is_same_v<decltype(Handler), void (ClassOf<Handler>::*)()>;
+
+// WM_COMMAND with a notification code from one control: void Handler().
+template <auto Handler>
+    requires PlainHandler<Handler>
+constexpr EventRow OnCommand(int code, int id)
+{
+    return {Event::Command, code, id,
+            [](CCmdTarget& t, const Message&) { (static_cast<ClassOf<Handler>&>(t).*Handler)(); }};
+}
+
+// WM_HSCROLL from any slider: void Handler(int scrollCode, int position, CWnd* slider).
+template <auto Handler>
+    requires std::is_same_v<decltype(Handler), void (ClassOf<Handler>::*)(int, int, CWnd*)>
+constexpr EventRow OnHScroll()
+{
+    return {Event::HScroll, 0, 0, [](CCmdTarget& t, const Message& m) {
+                (static_cast<ClassOf<Handler>&>(t).*Handler)(m.code, m.position, m.source);
+            }};
+}
+
+// WM_SYSCOMMAND: void Handler(unsigned command, int position).
+template <auto Handler>
+    requires std::is_same_v<decltype(Handler), void (ClassOf<Handler>::*)(unsigned, int)>
+constexpr EventRow OnSysCommand()
+{
+    return {Event::SysCommand, 0, 0, [](CCmdTarget& t, const Message& m) {
+                (static_cast<ClassOf<Handler>&>(t).*Handler)(m.param, m.position);
+            }};
+}
+
+} // namespace events

@@ -1,0 +1,60 @@
+#include "framework/Controls.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVariant>
+
+namespace fw {
+
+int ControlId(const QWidget* control)
+{
+    const QVariant id = control ? control->property(kControlIdProperty) : QVariant();
+    return id.isValid() ? id.toInt() : -1;
+}
+
+QString TextOf(const QWidget* control)
+{
+    if (auto* edit = qobject_cast<const QLineEdit*>(control))
+        return edit->text();
+    if (auto* combo = qobject_cast<const QComboBox*>(control))
+        return combo->currentText();
+    if (auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    if (auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (auto* group = qobject_cast<const QGroupBox*>(control))
+        return group->title();
+    return control && control->isWindow() ? control->windowTitle() : QString();
+}
+
+void SetTextOf(QWidget* control, const QString& text)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setText(text);
+    else if (auto* combo = qobject_cast<QComboBox*>(control))
+        combo->setEditText(text); // the field only: the list never changes
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(control))
+        group->setTitle(text);
+    else if (control && control->isWindow())
+        control->setWindowTitle(text);
+}
+
+void FocusAndSelect(QWidget* control)
+{
+    if (!control)
+        return;
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->selectAll();
+    else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+        combo->lineEdit()->selectAll();
+}
+
+} // namespace fw

@@ -1,0 +1,30 @@
+#pragma once
+// What the framework needs to know about each kind of control. Templates use
+// Qt's widgets; these helpers speak to them by kind, so the rest of the
+// framework deals in controls, not widget classes.
+
+#include <QString>
+
+class QWidget;
+
+namespace fw {
+
+// Name of the property that carries a control's numeric identifier.
+inline constexpr const char* kControlIdProperty = "controlId";
+
+// Default range of a slider until the program sets one.
+inline constexpr int kSliderDefaultMin = 0;
+inline constexpr int kSliderDefaultMax = 100;
+
+[[nodiscard]] int ControlId(const QWidget* control);
+
+// The text a control shows: an edit field's text, a combo box's field, a
+// button's caption, a window's title.
+[[nodiscard]] QString TextOf(const QWidget* control);
+void SetTextOf(QWidget* control, const QString& text);
+
+// Keyboard focus to the control; an edit field (or a combo box's field) gets
+// all its text selected, ready to be typed over.
+void FocusAndSelect(QWidget* control);
+
+} // namespace fw

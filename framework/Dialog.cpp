@@ -1,0 +1,110 @@
+#include "framework/Dialog.h"
+
+#include "framework/Controls.h"
+#include "framework/DialogWindow.h"
+#include "framework/FormExchange.h"
+#include "framework/Resources.h"
+
+#include <memory>
+
+const EventTable CDialog::s_eventTable{
+    &CCmdTarget::s_eventTable,
+    [] {
+        static constexpr EventRow rows[] = {
+            events::OnCommand<&CDialog::OnOK>(BN_CLICKED, IDOK),
+            events::OnCommand<&CDialog::OnCancel>(BN_CLICKED, IDCANCEL),
+        };
+        return std::span<const EventRow>(rows);
+    }(),
+};
+
+CDialog::CDialog(int templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
+
+CDialog::~CDialog() = default;
+
+int CDialog::DoModal()
+{
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(m_templateId);
+    if (!dialogTemplate)
+        return -1;
+
+    QWidget* owner = m_parent ? m_parent->Widget() : nullptr;
+    auto window = std::make_unique<DialogWindow>(*this, *dialogTemplate, owner);
+    m_window = window.get();
+    Attach(m_window);
+    m_endRequested = false;
+    m_result = IDCANCEL;
+
+    if (OnOpenForm())
+        m_window->FocusFirstTabStop();
+    if (!m_endRequested)
+        m_result = m_window->exec();
+
+    m_window = nullptr;
+    window.reset(); // the controls go with it; the wrappers forget them
+    return m_result;
+}
+
+void CDialog::EndDialog(int result)
+{
+    m_result = result;
+    m_endRequested = true;
+    if (m_window)
+        m_window->done(result);
+}
+
+bool CDialog::UpdateForm(bool read)
+{
+    FormExchange exchange(*this, read);
+    ExchangeFields(exchange);
+    return !exchange.Failed();
+}
+
+QWidget* CDialog::GetDlgItem(int controlId) const
+{
+    return m_window ? m_window->Control(controlId) : nullptr;
+}
+
+void CDialog::SendMessage(const Message& message)
+{
+    if (!Dispatch(message))
+        DefaultHandling(message);
+}
+
+void CDialog::ExchangeFields(FormExchange&) {}
+
+bool CDialog::OnOpenForm()
+{
+    UpdateForm(false);
+    return true;
+}
+
+void CDialog::OnOK()
+{
+    if (UpdateForm(true))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::DefaultHandling(const Message& message)
+{
+    if (message.event != Event::SysCommand || !m_window)
+        return;
+    switch (message.param & 0xFFF0) {
+    case SC_CLOSE:
+        SendMessage({.event = Event::Command, .code = BN_CLICKED, .id = IDCANCEL});
+        break;
+    case SC_MINIMIZE:
+        m_window->showMinimized();
+        break;
+    case SC_RESTORE:
+        m_window->showNormal();
+        break;
+    default:
+        break;
+    }
+}

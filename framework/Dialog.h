@@ -1,0 +1,60 @@
+#pragma once
+// CDialog: a dialog built from a template and run modally.
+
+#include "framework/Wnd.h"
+
+class DialogWindow;
+class FormExchange;
+
+class CDialog : public CWnd {
+public:
+    // parent: the owner, disabled while the dialog runs; nullptr for none.
+    explicit CDialog(int templateId, CWnd* parent = nullptr);
+    ~CDialog() override;
+
+    // Creates the window from the template, writes the form, calls
+    // OnOpenForm, shows the window centred over its owner (or the screen) and
+    // returns once it has closed: IDOK or IDCANCEL, or -1 when the template
+    // cannot be built.
+    int DoModal();
+
+    // Ends the modal run with this result.
+    void EndDialog(int result);
+
+    // Runs ExchangeFields: read (controls to members, with checks) or write.
+    // False when a read stopped at a failing row; a write always succeeds.
+    bool UpdateForm(bool read);
+
+    // The control with this identifier, while the window exists.
+    [[nodiscard]] QWidget* GetDlgItem(int controlId) const;
+
+    // Routes a message through the event tables; one that no row takes gets
+    // the default handling.
+    void SendMessage(const Message& message);
+
+    static const EventTable s_eventTable;
+
+protected:
+    virtual void ExchangeFields(FormExchange& exchange);
+
+    // The dialog's opening: the form is written here. Returning true sends
+    // the focus to the first control that takes it.
+    virtual bool OnOpenForm();
+
+    // Enter: read the form and close as accepted when the read succeeds.
+    virtual void OnOK();
+    // Escape, the close box, Close: close as cancelled, unread.
+    virtual void OnCancel();
+
+    // What happens to a message that no row takes.
+    virtual void DefaultHandling(const Message& message);
+
+    [[nodiscard]] const EventTable& GetEventTable() const override { return s_eventTable; }
+
+private:
+    int m_templateId;
+    CWnd* m_parent;
+    DialogWindow* m_window = nullptr;
+    bool m_endRequested = false;
+    int m_result = IDCANCEL;
+};

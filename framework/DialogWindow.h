@@ -1,0 +1,37 @@
+#pragma once
+// The Qt window behind a CDialog: builds the template's controls, lays them
+// out from dialog units, and turns what happens to them -- clicks, picks,
+// slider moves, Enter, Escape, the close box -- into the dialog's messages.
+
+#include <QDialog>
+
+class CDialog;
+struct DialogTemplate;
+
+class DialogWindow final : public QDialog {
+    Q_OBJECT
+public:
+    DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* owner);
+
+    // The control carrying this identifier, or nullptr.
+    [[nodiscard]] QWidget* Control(int controlId) const;
+
+    // Focus to the first enabled control that Tab reaches.
+    void FocusFirstTabStop();
+
+    // Cancelling reaches the dialog as IDCANCEL rather than closing behind its back.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void LayOut();
+    void ConnectControl(QWidget* control);
+    // Enter and Escape as a dialog knows them; true when the key was taken.
+    bool HandleDialogKey(QWidget* focus, QKeyEvent* key);
+
+    CDialog& m_dialog;
+};

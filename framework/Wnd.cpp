@@ -1,0 +1,89 @@
+#include "framework/Wnd.h"
+
+#include "framework/Controls.h"
+
+#include <QSlider>
+#include <QWidget>
+
+void CWnd::Attach(QWidget* widget)
+{
+    m_widget = widget;
+}
+
+int CWnd::GetDlgCtrlID() const
+{
+    return fw::ControlId(m_widget);
+}
+
+void CWnd::SetWindowText(std::string_view text)
+{
+    fw::SetTextOf(m_widget, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+std::string CWnd::GetWindowText() const
+{
+    return fw::TextOf(m_widget).toStdString();
+}
+
+void CWnd::EnableWindow(bool enable)
+{
+    if (m_widget)
+        m_widget->setEnabled(enable);
+}
+
+bool CWnd::IsWindowEnabled() const
+{
+    return m_widget && m_widget->isEnabled();
+}
+
+void CWnd::SetFocus()
+{
+    if (m_widget)
+        m_widget->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+
+QSlider* AsSlider(QWidget* widget)
+{
+    return qobject_cast<QSlider*>(widget);
+}
+
+} // namespace
+
+void CSliderCtrl::SetRange(int minimum, int maximum, bool redraw)
+{
+    if (QSlider* slider = AsSlider(Widget())) {
+        // Range changes that move the thumb are the program's, not the user's:
+        // QSlider reports them through valueChanged, which nothing here hears.
+        slider->setRange(minimum, maximum);
+        if (redraw)
+            slider->update();
+    }
+}
+
+void CSliderCtrl::SetPos(int position)
+{
+    if (QSlider* slider = AsSlider(Widget()))
+        slider->setValue(position); // clamped to the range by QSlider
+}
+
+int CSliderCtrl::GetPos() const
+{
+    // While the user drags, sliderPosition() is where the thumb is now; value()
+    // follows it only once the scroll has been handled.
+    const QSlider* slider = AsSlider(Widget());
+    return slider ? slider->sliderPosition() : 0;
+}
+
+int CSliderCtrl::GetRangeMin() const
+{
+    const QSlider* slider = AsSlider(Widget());
+    return slider ? slider->minimum() : 0;
+}
+
+int CSliderCtrl::GetRangeMax() const
+{
+    const QSlider* slider = AsSlider(Widget());
+    return slider ? slider->maximum() : 0;
+}

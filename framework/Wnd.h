@@ -1,0 +1,51 @@
+#pragma once
+// CWnd: a window or control as the program sees it. A wrapper is attached to
+// its widget once (by the form's first exchange, or when a dialog opens) and
+// forgets it when the widget goes; after that every operation does nothing.
+
+#include "framework/CmdTarget.h"
+
+#include <QPointer>
+
+#include <string>
+#include <string_view>
+
+#include <QWidget>
+
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+
+    void Attach(QWidget* widget);
+    [[nodiscard]] bool IsAttached() const { return !m_widget.isNull(); }
+    [[nodiscard]] QWidget* Widget() const { return m_widget; }
+
+    // The identifier the control carries in its template; -1 when none.
+    [[nodiscard]] int GetDlgCtrlID() const;
+
+    void SetWindowText(std::string_view text);
+    [[nodiscard]] std::string GetWindowText() const;
+
+    void EnableWindow(bool enable);
+    [[nodiscard]] bool IsWindowEnabled() const;
+
+    void SetFocus();
+
+private:
+    QPointer<QWidget> m_widget;
+};
+
+class CEdit : public CWnd {};
+
+class CComboBox : public CWnd {};
+
+class CSliderCtrl : public CWnd {
+public:
+    // The range is 0 to 100 until set. Setting the range or the position from
+    // code never counts as a scroll by the user.
+    void SetRange(int minimum, int maximum, bool redraw = false);
+    void SetPos(int position);
+    [[nodiscard]] int GetPos() const;
+    [[nodiscard]] int GetRangeMin() const;
+    [[nodiscard]] int GetRangeMax() const;
+};

@@ -1,0 +1,471 @@
+// The main window against real widgets: its first state, the tone form's
+// exchange and "play", Enter and Escape, mode switching and the slider.
+
+#include "dialogs/VornabyDlg.h"
+#include "framework/WinApp.h"
+#include "resources/resource.h"
+#include "support/Harness.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+using namespace test;
+
+namespace {
+
+// Opens the members to the tests.
+class ProbeDlg : public CVornabyDlg {
+public:
+    using CVornabyDlg::m_advancedMode;
+    using CVornabyDlg::m_durationMs;
+    using CVornabyDlg::m_frequencyHz;
+    using CVornabyDlg::m_presetFrequencyHz;
+    using CVornabyDlg::m_sliderPos;
+};
+
+QString TextOf(QWidget& window, int id)
+{
+    return fw::TextOf(Control(window, id));
+}
+
+QSlider* Slider(QWidget& window)
+{
+    return qobject_cast<QSlider*>(Control(window, IDC_SLIDER));
+}
+
+QComboBox* Combo(QWidget& window)
+{
+    return qobject_cast<QComboBox*>(Control(window, IDC_PRESET));
+}
+
+// Drops the preset list and picks an item, as a person does.
+void PickPreset(QWidget& window, int index)
+{
+    QComboBox* combo = Combo(window);
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    list->setCurrentIndex(list->model()->index(index, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+}
+
+void Click(QWidget& window, int id)
+{
+    QTest::mouseClick(Control(window, id), Qt::LeftButton);
+}
+
+// Which of the four mode-dependent controls are enabled, in the order
+// duration, frequency, preset, slider.
+QString Enabled(QWidget& window)
+{
+    QString s;
+    for (int id : {IDC_DURATION, IDC_FREQUENCY, IDC_PRESET, IDC_SLIDER})
+        s += Control(window, id)->isEnabled() ? 'E' : '-';
+    return s;
+}
+
+QList<int> TabOrder(QWidget&)
+{
+    QList<int> ids;
+    QWidget* start = QApplication::focusWidget();
+    QWidget* w = start;
+    do {
+        ids << fw::ControlId(w);
+        QTest::keyClick(w, Qt::Key_Tab);
+        w = QApplication::focusWidget();
+    } while (w && w != start && ids.size() < 20);
+    return ids;
+}
+
+} // namespace
+
+class MainDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { NameApplication("vornaby"); }
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty() || !QApplication::activeModalWidget()); }
+
+    void opensInItsFirstState()
+    {
+        ProbeDlg dialog;
+        RunModal(dialog, [&](QWidget& w) {
+            QCOMPARE(w.windowTitle(), QStringLiteral("Vornaby"));
+            QCOMPARE(TextOf(w, IDC_ABOUT), QStringLiteral("About"));
+            QCOMPARE(TextOf(w, IDC_PLAY), QStringLiteral("play"));
+            QCOMPARE(TextOf(w, IDC_ADVANCED), QStringLiteral("Advanced  Mode"));
+            QStringList statics;
+            for (auto* label : w.findChildren<QLabel*>())
+                statics << label->text();
+            for (auto* group : w.findChildren<QGroupBox*>())
+                statics << group->title();
+            statics.sort();
+            QCOMPARE(statics, (QStringList{"(1-20000)", "(50-10000)", "Advanced Mode", "Frequency(hz)",
+                                           "Frequency(hz)", "Simple Mode", "time(ms)"}));
+
+            QStringList presets;
+            for (int i = 0; i < Combo(w)->count(); ++i)
+                presets << Combo(w)->itemText(i);
+            QCOMPARE(presets, (QStringList{"40", "80", "100", "500", "1000", "5000", "7500", "8800",
+                                           "10000", "12000", "14000", "16000", "18000", "20000"}));
+
+            QCOMPARE(TextOf(w, IDC_FREQUENCY), QStringLiteral("1000"));
+            QCOMPARE(TextOf(w, IDC_DURATION), QStringLiteral("500"));
+            QCOMPARE(dialog.m_durationMs, 300);
+            QCOMPARE(TextOf(w, IDC_PRESET), QStringLiteral("1000"));
+            QVERIFY(!qobject_cast<QCheckBox*>(Control(w, IDC_ADVANCED))->isChecked());
+            QCOMPARE(Slider(w)->minimum(), 1);
+            QCOMPARE(Slider(w)->maximum(), 20000);
+            QCOMPARE(Slider(w)->value(), 1000);
+            QCOMPARE(Enabled(w), QStringLiteral("--E-"));
+            QCOMPARE(fw::ControlId(QApplication::focusWidget()), IDC_ABOUT);
+            QCOMPARE(TabOrder(w), (QList<int>{IDC_ABOUT, IDC_PLAY, IDC_PRESET, IDC_ADVANCED}));
+        });
+    }
+
+    void layoutKeepsEveryCaptionWhole_data()
+    {
+        QTest::addColumn<int>("pointSize");
+        QTest::newRow("desktop font") << 0;
+        QTest::newRow("large font") << 16;
+        QTest::newRow("small font") << 7;
+    }
+    void layoutKeepsEveryCaptionWhole()
+    {
+        QFETCH(int, pointSize);
+        const QFont original = QApplication::font();
+        QFont font = original;
+        if (pointSize > 0)
+            font.setPointSize(pointSize);
+        QApplication::setFont(font);
+        ProbeDlg dialog;
+        RunModal(dialog, [&](QWidget& w) {
+            for (auto* control : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                QVERIFY2(w.rect().contains(control->geometry()), qPrintable(control->objectName()));
+                const QString text = fw::TextOf(control);
+                if (text.isEmpty() || qobject_cast<QComboBox*>(control) || qobject_cast<QLineEdit*>(control))
+                    continue;
+                const int needed = QFontMetrics(control->font()).horizontalAdvance(text);
+                QVERIFY2(control->width() > needed, qPrintable(text));
+                QVERIFY2(control->height() >= QFontMetrics(control->font()).height(), qPrintable(text));
+            }
+            // Proportions follow the template: 320 x 200 units, so wider than tall.
+            QVERIFY(std::abs(w.width() * 200.0 / (w.height() * 320.0) - 1.0) < 0.6);
+        });
+        QApplication::setFont(original);
+    }
+
+    void playInSimpleModeSoundsThePresetFor300Ms()
+    {
+        ToneRecorder recorder;
+        PromptRecorder prompts;
+        ProbeDlg dialog;
+        RunModal(dialog, [&](QWidget& w) {
+            Click(w, IDC_PLAY);
+            QCOMPARE(recorder.tones.size(), 1u);
+            QCOMPARE(recorder.tones[0].DurationMs(), 300.0);
+            QVERIFY(std::abs(recorder.tones[0].FrequencyHz() - 1000.0) < 0.05);
+
+            // Picking a preset sounds nothing; "play" then sounds it.
+            PickPreset(w, 0);
+            QCOMPARE(TextOf(w, IDC_PRESET), QStringLiteral("40"));
+            QCOMPARE(recorder.tones.size(), 1u);
+            Click(w, IDC_PLAY);
+            QCOMPARE(recorder.tones.size(), 2u);
+            QCOMPARE(recorder.tones[1].DurationMs(), 300.0);
+            QVERIFY(std::abs(recorder.tones[1].FrequencyHz() - 40.0) < 0.01);
+            QVERIFY(prompts.seen.empty());
+        });
+    }
+
+    void presetFieldChecksAndFailures_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("heldHz");
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<bool>("sounds");
+        QTest::newRow("bound is 200000") << "150000" << 150000 << "" << false; // above what any device sounds
+        QTest::newRow("200000 passes") << "200000" << 200000 << "" << false;
+        QTest::newRow("1 passes") << "1" << 1 << "" << true;
+        QTest::newRow("over 200000") << "250000" << 250000 << "from 1 to 200000" << false;
+        QTest::newRow("zero") << "0" << 0 << "from 1 to 200000" << false;
+        QTest::newRow("letters keep the held") << "abc" << 1000 << "whole number" << true;
+        QTest::newRow("empty keeps the held") << "" << 1000 << "whole number" << true;
+    }
+    void presetFieldChecksAndFailures()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, heldHz);
+        QFETCH(QString, prompt);
+        QFETCH(bool, sounds);
+        ToneRecorder recorder;
+        PromptRecorder prompts;
+        ProbeDlg dialog;
+        RunModal(dialog, [&](QWidget& w) {
+            TypeInto(Control(w, IDC_PRESET), typed);
+            Click(w, IDC_PLAY);
+            QCOMPARE(dialog.m_presetFrequencyHz, heldHz);
+            if (prompt.isEmpty()) {
+                QVERIFY(prompts.seen.empty());
+            } else {
+                QCOMPARE(prompts.seen.size(), 1u);
+                QVERIFY2(prompts.seen[0].text.contains(prompt), qPrintable(prompts.seen[0].text));
+                QCOMPARE(prompts.seen[0].title, QStringLiteral("Vornaby"));
+                QCOMPARE(prompts.seen[0].icon, QMessageBox::Warning);
+                QCOMPARE(prompts.seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+                QVERIFY(prompts.seen[0].modal);
+                // The failing field gets the focus with its text selected.
+                QCOMPARE(w.focusWidget(), Control(w, IDC_PRESET));
+                QCOMPARE(Combo(w)->lineEdit()->selectedText(), typed);
+            }
+            QCOMPARE(recorder.tones.size(), sounds ? 1u : 0u);
+            if (sounds && heldHz > 10)
+                QVERIFY(std::abs(recorder.tones[0].FrequencyHz() - heldHz) < 0.05);
+        });
+    }
+
+    void advancedReadStopsAtTheFirstFailingRow_data()
+    {
+        QTest::addColumn<QString>("frequency");
+        QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<int>("toneHz");
+        QTest::addColumn<int>("toneMs"); // -1: no tone
+        QTest::newRow("edges pass") << "20000" << "10000" << "" << 20000 << 10000;
+        QTest::newRow("low edges pass") << "1" << "50" << "" << 1 << 50;
+        QTest::newRow("49 ms is held and played") << "440" << "49" << "from 50 to 10000" << 440 << 49;
+        QTest::newRow("10001 ms plays ten seconds") << "440" << "10001" << "from 50 to 10000" << 440 << 10000;
+        QTest::newRow("negative duration plays nothing") << "440" << "-5" << "from 50 to 10000" << 440 << -1;
+        QTest::newRow("0 Hz stops before the duration") << "0" << "700" << "from 1 to 20000" << 0 << -1;
+        QTest::newRow("20001 Hz") << "20001" << "700" << "from 1 to 20000" << 20001 << 500;
+        QTest::newRow("overflow is not a number") << "4294967296" << "700" << "whole number" << 1000 << 500;
+    }
+    void advancedReadStopsAtTheFirstFailingRow()
+    {
+        QFETCH(QString, frequency);
+        QFETCH(QString, duration);
+        QFETCH(QString, prompt);
+        QFETCH(int, toneHz);
+        QFETCH(int, toneMs);
+        ToneRecorder recorder;
+        PromptRecorder prompts;
+        ProbeDlg dialog;
+        RunModal(dialog, [&](QWidget& w) {
+            Click(w, IDC_ADVANCED);
+            QCOMPARE(dialog.m_advancedMode, 1);
+            QCOMPARE(dialog.m_durationMs, 500);
+            TypeInto(Control(w, IDC_FREQUENCY), frequency);
+            TypeInto(Control(w, IDC_DURATION), duration);
+            Click(w, IDC_PLAY);
+            QCOMPARE(prompts.Texts().size(), prompt.isEmpty() ? 0 : 1);
+            if (!prompt.isEmpty())
+                QVERIFY2(prompts.Texts()[0].contains(prompt), qPrintable(prompts.Texts()[0]));
+            QCOMPARE(dialog.m_frequencyHz, toneHz);
+            // Rows after a failing frequency are not read: the duration stays.
+            if (prompt.contains("20000") || prompt.contains("whole")) {
+                QCOMPARE(dialog.m_durationMs, 500);
+                QCOMPARE(w.focusWidget(), Control(w, IDC_FREQUENCY));
+                QCOMPARE(qobject_cast<QLineEdit*>(Control(w, IDC_FREQUENCY))->selectedText(), frequency);
+            }
+            if (toneMs < 0 || toneHz >= 24000) {
+                QCOMPARE(recorder.tones.size(), 0u);
+            } else {
+                QCOMPARE(recorder.tones.size(), 1u);
+                QCOMPARE(recorder.tones[0].DurationMs(), double(toneMs));
+                if (toneHz > 10)
+                    QVERIFY2(std::abs(recorder.tones[0].FrequencyHz() - toneHz) < 0.05, qPrintable(QString::number(recorder.tones[0].FrequencyHz())));
+            }
+        });
+    }
+
+    void enterEscapeAndClose()
+    {
+        PromptRecorder prompts;
+        {
+            // Enter in the combo's field with valid values accepts the dialog.
+            ProbeDlg dialog;
+            const int result = RunModal(dialog, [&](QWidget& w) {
+                TypeInto(Control(w, IDC_PRESET), "440");
+                QTest::keyClick(Combo(w)->lineEdit(), Qt::Key_Return);
+            });
+            QCOMPARE(result, IDOK);
+            QCOMPARE(dialog.m_presetFrequencyHz, 440);
+        }
+        {
+            // With 0 there, the range prompt and the dialog stays open; the
+            // list never takes what was typed.
+            ProbeDlg dialog;
+            RunModal(dialog, [&](QWidget& w) {
+                TypeInto(Control(w, IDC_PRESET), "0");
+                QTest::keyClick(Combo(w)->lineEdit(), Qt::Key_Enter);
+                QCOMPARE(prompts.seen.size(), 1u);
+                QVERIFY(w.isVisible());
+                QCOMPARE(Combo(w)->count(), 14);
+                TypeInto(Control(w, IDC_PRESET), "1");
+                QCOMPARE(TextOf(w, IDC_PRESET), QStringLiteral("1")); // no completion from the list
+            });
+        }
+        prompts.Clear();
+        {
+            // Enter on a focused button presses it (About is focused at first).
+            ProbeDlg dialog;
+            RunModal(dialog, [&](QWidget& w) {
+                Control(w, IDC_PLAY)->setFocus();
+                ToneRecorder recorder;
+                PressKey(w, Qt::Key_Return);
+                QVERIFY(w.isVisible());
+                QCOMPARE(recorder.tones.size(), 1u);
+            });
+        }
+        {
+            // Escape and the close box cancel without reading.
+            for (const bool escape : {true, false}) {
+                ProbeDlg dialog;
+                const int result = RunModal(dialog, [&](QWidget& w) {
+                    TypeInto(Control(w, IDC_PRESET), "junk");
+                    if (escape)
+                        PressKey(w, Qt::Key_Escape);
+                    else
+                        w.close();
+                    QVERIFY(!w.isVisible());
+                });
+                QCOMPARE(result, IDCANCEL);
+                QCOMPARE(dialog.m_presetFrequencyHz, 1000);
+            }
+        }
+        QVERIFY(prompts.seen.empty());
+    }
+
+    void checkBoxSwitchesControlsAndTabOrder()
+    {
+        ToneRecorder recorder;
+        PromptRecorder prompts;
+        ProbeDlg dialog;
+        RunModal(dialog, [&](QWidget& w) {
+            Click(w, IDC_ADVANCED);
+            QCOMPARE(Enabled(w), QStringLiteral("EE-E"));
+            Control(w, IDC_ABOUT)->setFocus();
+            QCOMPARE(TabOrder(w), (QList<int>{IDC_ABOUT, IDC_FREQUENCY, IDC_PLAY, IDC_DURATION,
+                                              IDC_ADVANCED, IDC_SLIDER}));
+            // The first advanced tone lasts 500 ms: the box's read took the field.
+            Click(w, IDC_PLAY);
+            QCOMPARE(recorder.tones.back().DurationMs(), 500.0);
+
+            TypeInto(Control(w, IDC_FREQUENCY), "3000");
+            TypeInto(Control(w, IDC_DURATION), "250");
+            Click(w, IDC_ADVANCED);
+            QCOMPARE(Enabled(w), QStringLiteral("--E-"));
+            QCOMPARE(TextOf(w, IDC_PRESET), QStringLiteral("1000"));
+            QCOMPARE(dialog.m_frequencyHz, 3000);
+            QCOMPARE(dialog.m_durationMs, 250);
+            QVERIFY(prompts.seen.empty());
+        });
+    }
+
+    void sliderFollowsTheUserOnly()
+    {
+        PromptRecorder prompts;
+        ProbeDlg dialog;
+        RunModal(dialog, [&](QWidget& w) {
+            // The form's own writes move the thumb without counting as scrolls.
+            QCOMPARE(dialog.m_sliderPos, 1000);
+            QCOMPARE(dialog.m_frequencyHz, 1000);
+            Click(w, IDC_ADVANCED);
+
+            // A typed duration is thrown away by the next slider write.
+            TypeInto(Control(w, IDC_DURATION), "777");
+            TypeInto(Control(w, IDC_FREQUENCY), "5555");
+            QCOMPARE(Slider(w)->value(), 1000); // typing does not move the thumb
+            Slider(w)->setFocus();
+            QTest::keyClick(Slider(w), Qt::Key_Right);
+            QCOMPARE(dialog.m_sliderPos, 1001);
+            QCOMPARE(TextOf(w, IDC_FREQUENCY), QStringLiteral("1001"));
+            QCOMPARE(TextOf(w, IDC_DURATION), QStringLiteral("500"));
+
+            QTest::keyClick(Slider(w), Qt::Key_PageUp);
+            QCOMPARE(TextOf(w, IDC_FREQUENCY), QString::number(Slider(w)->value()));
+            QVERIFY(Slider(w)->value() > 1001);
+            QTest::keyClick(Slider(w), Qt::Key_End);
+            QCOMPARE(TextOf(w, IDC_FREQUENCY), QStringLiteral("20000"));
+            QTest::keyClick(Slider(w), Qt::Key_Home);
+            QCOMPARE(dialog.m_frequencyHz, 1);
+
+            // A drag with the mouse: the field follows the thumb while it moves
+            // and the end of the drag writes it once more.
+            QSlider* slider = Slider(w);
+            QStyleOptionSlider option;
+            option.initFrom(slider);
+            option.minimum = slider->minimum();
+            option.maximum = slider->maximum();
+            option.sliderPosition = slider->sliderPosition();
+            option.orientation = Qt::Horizontal;
+            const QPoint handle = slider->style()
+                                      ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+                                      .center();
+            QTest::mousePress(slider, Qt::LeftButton, {}, handle);
+            QTest::mouseMove(slider, handle + QPoint(slider->width() / 2, 0));
+            QVERIFY(slider->isSliderDown());
+            const int dragged = slider->sliderPosition();
+            QVERIFY(dragged > 5000);
+            QCOMPARE(TextOf(w, IDC_FREQUENCY), QString::number(dragged));
+            QTest::mouseRelease(slider, Qt::LeftButton, {}, handle + QPoint(slider->width() / 2, 0));
+            QCOMPARE(dialog.m_frequencyHz, dragged);
+            QCOMPARE(dialog.m_sliderPos, dragged);
+            QVERIFY(prompts.seen.empty());
+        });
+    }
+
+    void modeFollowsTheBoxOnlyWhenTheReadGetsThere()
+    {
+        ToneRecorder recorder;
+        PromptRecorder prompts;
+        {
+            // An invalid advanced frequency: clearing the box leaves the
+            // advanced controls enabled and the combo disabled.
+            ProbeDlg dialog;
+            RunModal(dialog, [&](QWidget& w) {
+                Click(w, IDC_ADVANCED);
+                TypeInto(Control(w, IDC_FREQUENCY), "0");
+                Click(w, IDC_ADVANCED);
+                QCOMPARE(prompts.seen.size(), 1u);
+                QVERIFY(!qobject_cast<QCheckBox*>(Control(w, IDC_ADVANCED))->isChecked());
+                QCOMPARE(dialog.m_advancedMode, 1);
+                QCOMPARE(Enabled(w), QStringLiteral("EE-E"));
+            });
+        }
+        prompts.Clear();
+        {
+            // Letters in the preset field while checking the box: advanced mode
+            // with the text left in the disabled combo, the prompt on every read,
+            // the advanced tone still played, until a slider move writes the
+            // last valid preset back.
+            ProbeDlg dialog;
+            RunModal(dialog, [&](QWidget& w) {
+                TypeInto(Control(w, IDC_PRESET), "abc");
+                Click(w, IDC_ADVANCED);
+                QCOMPARE(dialog.m_advancedMode, 1);
+                QCOMPARE(Enabled(w), QStringLiteral("EE-E"));
+                QCOMPARE(TextOf(w, IDC_PRESET), QStringLiteral("abc"));
+                Click(w, IDC_PLAY);
+                QCOMPARE(prompts.seen.size(), 2u);
+                QCOMPARE(recorder.tones.back().DurationMs(), 500.0);
+                Slider(w)->setFocus();
+                QTest::keyClick(Slider(w), Qt::Key_Left);
+                QCOMPARE(TextOf(w, IDC_PRESET), QStringLiteral("1000"));
+                Click(w, IDC_PLAY);
+                QCOMPARE(prompts.seen.size(), 2u);
+                QVERIFY(std::abs(recorder.tones.back().FrequencyHz() - 999.0) < 0.05);
+            });
+        }
+    }
+};
+
+QTEST_MAIN(MainDialogTest)
+#include "test_main_dialog.moc"

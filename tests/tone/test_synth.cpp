@@ -1,0 +1,144 @@
+// The synthesiser's frames, checked directly: count, frequency, ramps, level,
+// and silence where a tone cannot be sounded.
+
+#include "tone/Synth.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+using namespace vornaby::tone;
+
+namespace {
+
+std::vector<float> Render(std::uint32_t rate, std::uint32_t frequencyHz, std::uint32_t durationMs)
+{
+    ToneGenerator tone(rate, frequencyHz, durationMs);
+    std::vector<float> frames(tone.TotalFrames());
+    // In odd-sized blocks, so block edges fall everywhere.
+    std::size_t done = 0;
+    while (done < frames.size())
+        done += tone.Generate(std::span(frames).subspan(done, std::min<std::size_t>(97, frames.size() - done)));
+    return frames;
+}
+
+// Least-squares fit of a sine at frequencyHz over the plateau; returns the
+// residual's level relative to the fitted tone, in dB.
+double ResidualDb(const std::vector<float>& x, std::size_t from, std::size_t to, double frequencyHz, double rate)
+{
+    double ss = 0, cc = 0, sc = 0, xs = 0, xc = 0;
+    for (std::size_t n = from; n < to; ++n) {
+        const double w = 2 * std::numbers::pi * frequencyHz * n / rate;
+        const double s = std::sin(w), c = std::cos(w);
+        ss += s * s; cc += c * c; sc += s * c; xs += x[n] * s; xc += x[n] * c;
+    }
+    const double det = ss * cc - sc * sc;
+    const double a = (xs * cc - xc * sc) / det, b = (xc * ss - xs * sc) / det;
+    double signal = 0, noise = 0;
+    for (std::size_t n = from; n < to; ++n) {
+        const double w = 2 * std::numbers::pi * frequencyHz * n / rate;
+        const double fit = a * std::sin(w) + b * std::cos(w);
+        signal += fit * fit;
+        noise += (x[n] - fit) * (x[n] - fit);
+    }
+    return 10 * std::log10(noise / signal);
+}
+
+} // namespace
+
+class SynthTest : public QObject {
+    Q_OBJECT
+private slots:
+    void frameCountIsExact_data()
+    {
+        QTest::addColumn<uint>("rate");
+        QTest::addColumn<uint>("durationMs");
+        QTest::addColumn<qulonglong>("frames");
+        QTest::newRow("300 ms at 48k") << 48000u << 300u << 14400ull;
+        QTest::newRow("1 ms at 44.1k rounds") << 44100u << 1u << 44ull;
+        QTest::newRow("3 ms at 44.1k rounds up") << 44100u << 3u << 132ull; // 132.3
+        QTest::newRow("5 ms at 44.1k") << 44100u << 5u << 221ull; // 220.5 rounds half up
+        QTest::newRow("zero") << 48000u << 0u << 0ull;
+        QTest::newRow("longest held") << 48000u << 10000u << 480000ull;
+        QTest::newRow("no overflow") << 192000u << 4294967295u << 824633720640ull;
+    }
+    void frameCountIsExact()
+    {
+        QFETCH(uint, rate);
+        QFETCH(uint, durationMs);
+        QFETCH(qulonglong, frames);
+        QCOMPARE(FrameCount(durationMs, rate), frames);
+        if (frames < 1000000)
+            QCOMPARE(ToneGenerator(rate, 1000, durationMs).TotalFrames(), frames);
+    }
+
+    void toneIsAnExactSineAtMinusSixDb_data()
+    {
+        QTest::addColumn<uint>("frequencyHz");
+        QTest::newRow("1 kHz") << 1000u;
+        QTest::newRow("40 Hz") << 40u;
+        QTest::newRow("1 Hz") << 1u;
+        QTest::newRow("20 kHz") << 20000u;
+        QTest::newRow("odd") << 8837u;
+    }
+    void toneIsAnExactSineAtMinusSixDb()
+    {
+        QFETCH(uint, frequencyHz);
+        const auto x = Render(48000, frequencyHz, 2000);
+        const std::size_t ramp = RampFrames(x.size(), 48000);
+        QCOMPARE(ramp, std::size_t{480});
+        // Beyond the float format's own rounding there is nothing but the tone.
+        QVERIFY(ResidualDb(x, ramp, x.size() - ramp, frequencyHz, 48000) < -130);
+        float peak = 0;
+        for (float v : x)
+            peak = std::max(peak, std::abs(v));
+        QVERIFY(peak <= 0.5f);
+        if (frequencyHz >= 100)
+            QVERIFY(peak > 0.4999f);
+    }
+
+    void rampsAreRaisedCosinesThatLeaveAPlateau_data()
+    {
+        QTest::addColumn<uint>("durationMs");
+        QTest::addColumn<int>("rampFrames");
+        QTest::newRow("long tone: 10 ms") << 300u << 480;
+        QTest::newRow("40 ms: 10 ms") << 40u << 480;
+        QTest::newRow("20 ms: a quarter") << 20u << 240;
+        QTest::newRow("1 ms still ramps") << 1u << 12;
+    }
+    void rampsAreRaisedCosinesThatLeaveAPlateau()
+    {
+        QFETCH(uint, durationMs);
+        QFETCH(int, rampFrames);
+        ToneGenerator tone(48000, 1000, durationMs);
+        QCOMPARE(RampFrames(tone.TotalFrames(), 48000), std::uint64_t(rampFrames));
+        // 12 kHz at 48 kHz: every fourth frame is a peak of the sine, so the
+        // envelope can be read straight off the frames.
+        const auto x = Render(48000, 12000, durationMs);
+        const int n = static_cast<int>(x.size());
+        for (int i = 1; i < n; i += 4) {
+            const int edge = std::min(i, n - 1 - i);
+            const double expected =
+                edge >= rampFrames ? 1.0 : 0.5 - 0.5 * std::cos(std::numbers::pi * (edge + 0.5) / rampFrames);
+            QVERIFY2(std::abs(std::abs(x[i]) - 0.5 * expected) < 1e-6, qPrintable(QString::number(i)));
+        }
+        QVERIFY(std::abs(x[1]) < 0.025); // starts from silence
+        QVERIFY(std::abs(x[n - 2]) < 0.025); // and returns to it
+    }
+
+    void unsoundableFrequenciesAreSilence()
+    {
+        for (const std::uint32_t f : {0u, 24000u, 24001u, 150000u, 4294967295u}) {
+            QVERIFY(!CanSound(f, 48000));
+            QCOMPARE(ToneGenerator(48000, f, 300).TotalFrames(), 0ull);
+        }
+        QVERIFY(CanSound(23999, 48000));
+        QVERIFY(CanSound(22049, 44100));
+        QVERIFY(!CanSound(22050, 44100));
+    }
+};
+
+QTEST_APPLESS_MAIN(SynthTest)
+#include "test_synth.moc"

@@ -1,0 +1,45 @@
+#include "tone/Beep.h"
+
+#include "tone/SoundDevice.h"
+#include "tone/Synth.h"
+
+#include <array>
+#include <mutex>
+
+namespace vornaby::tone {
+namespace {
+
+std::mutex g_toneMutex;
+
+// Frames handed to the device per write: about 2.7 ms at 48 kHz, small enough
+// that the first frames reach the device at once and a cancel is seen soon.
+constexpr std::size_t kBlockFrames = 128;
+
+} // namespace
+
+bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs)
+{
+    const std::lock_guard lock(g_toneMutex);
+    if (durationMs == 0)
+        return true;
+    SoundDevice& device = CurrentSoundDevice();
+    const std::uint32_t rate = device.Begin();
+    if (rate == 0 || !CanSound(frequencyHz, rate))
+        return false;
+
+    ToneGenerator tone(rate, frequencyHz, durationMs);
+    std::array<float, kBlockFrames> block{};
+    while (tone.FramesLeft() > 0) {
+        const std::size_t n = tone.Generate(block);
+        if (!device.Write(std::span(block).first(n)))
+            return false;
+    }
+    return device.Drain();
+}
+
+void CancelBeep()
+{
+    CurrentSoundDevice().Cancel();
+}
+
+} // namespace vornaby::tone

@@ -1,0 +1,19 @@
+#pragma once
+// The tone service: sounds a pure tone and returns when it has ended.
+
+#include <cstdint>
+
+namespace vornaby::tone {
+
+// Sounds frequencyHz for durationMs on the current sound device and returns
+// when the last frame has been heard. Returns false, at once, when the
+// frequency cannot be sounded at the device's rate (0 Hz, or at or above half
+// the rate: silence rather than an alias) or when there is no device; false
+// also when the device fails or the tone is cancelled part-way. A 0 ms tone
+// sounds nothing and succeeds. One tone at a time: concurrent callers queue.
+bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs);
+
+// Ends a tone that is sounding now, from any thread; Beep then returns soon.
+void CancelBeep();
+
+} // namespace vornaby::tone
