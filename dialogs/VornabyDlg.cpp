@@ -1,5 +1,6 @@
 #include "dialogs/VornabyDlg.h"
 
+#include "dialogs/AboutDlg.h"
 #include "framework/FormExchange.h"
 #include "framework/Resources.h"
 #include "framework/ToneService.h"
@@ -17,6 +18,12 @@ constexpr std::int32_t kPresetDurationMs = 300;
 // longer held one plays for ten seconds rather than freezing the window for
 // minutes; a negative one is no length at all and plays nothing.
 constexpr std::int32_t kLongestDurationMs = 10000;
+
+void ShowAboutBox()
+{
+    CAboutDlg about;
+    about.DoModal();
+}
 
 void PlayTone(std::int32_t frequencyHz, std::int32_t durationMs)
 {
@@ -38,6 +45,8 @@ const EventTable CVornabyDlg::s_eventTable{
             events::OnCommand<&CVornabyDlg::OnAdvancedClicked>(BN_CLICKED, IDC_ADVANCED),
             events::OnHScroll<&CVornabyDlg::OnSliderScroll>(),
             events::OnCommand<&CVornabyDlg::OnPresetSelChange>(CBN_SELCHANGE, IDC_PRESET),
+            events::OnSysCommand<&CVornabyDlg::OnSystemCommand>(),
+            events::OnCommand<&CVornabyDlg::OnAbout>(BN_CLICKED, IDC_ABOUT),
         };
         return std::span<const EventRow>(rows);
     }(),
@@ -72,6 +81,16 @@ bool CVornabyDlg::OnOpenForm()
     // Writes the form; the slider still has its default range, so its
     // position shows as 100 until the range below is set.
     CDialog::OnOpenForm();
+
+    if (CMenu* menu = GetSystemMenu()) {
+        const std::string aboutItem = LoadString(IDS_ABOUT_ITEM);
+        if (!aboutItem.empty()) {
+            menu->AppendSeparator();
+            menu->AppendItem(IDM_SYS_ABOUT, aboutItem);
+        }
+    }
+    SetIcon(m_appIcon, true);
+    SetIcon(m_appIcon, false);
 
     // The duration field starts at 500 while m_durationMs stays 300 until the
     // next read: the first advanced tone lasts 500 ms.
@@ -111,6 +130,20 @@ void CVornabyDlg::OnSliderScroll(int, int, CWnd*)
     // Every control is rewritten from its member: whatever was typed since the
     // last read gives way.
     UpdateForm(false);
+}
+
+void CVornabyDlg::OnSystemCommand(unsigned command, int position)
+{
+    // The low four bits of a window command are free for the window's use.
+    if ((command & 0xFFF0) == IDM_SYS_ABOUT)
+        ShowAboutBox();
+    else
+        DefaultHandling({.event = Event::SysCommand, .param = command, .position = position});
+}
+
+void CVornabyDlg::OnAbout()
+{
+    ShowAboutBox();
 }
 
 void CVornabyDlg::OnPresetSelChange()

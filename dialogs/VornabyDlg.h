@@ -23,6 +23,8 @@ protected:
     void OnAdvancedClicked();
     void OnSliderScroll(int scrollCode, int position, CWnd* slider);
     void OnPresetSelChange();
+    void OnSystemCommand(unsigned command, int position);
+    void OnAbout();
 
     // Declaration order matters: members are built in this order and the
     // wrappers released in the reverse.

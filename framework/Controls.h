@@ -12,6 +12,9 @@ namespace fw {
 // Name of the property that carries a control's numeric identifier.
 inline constexpr const char* kControlIdProperty = "controlId";
 
+// Name of the property by which a static picture names its icon.
+inline constexpr const char* kIconIdProperty = "iconId";
+
 // Default range of a slider until the program sets one.
 inline constexpr int kSliderDefaultMin = 0;
 inline constexpr int kSliderDefaultMax = 100;

@@ -5,6 +5,8 @@
 #include "framework/FormExchange.h"
 #include "framework/Resources.h"
 
+#include <QApplication>
+
 #include <memory>
 
 const EventTable CDialog::s_eventTable{
@@ -28,10 +30,16 @@ int CDialog::DoModal()
     if (!dialogTemplate)
         return -1;
 
-    QWidget* owner = m_parent ? m_parent->Widget() : nullptr;
+    // Without a parent, the window that is active now owns the dialog, so an
+    // About box opened from the main window stays over it.
+    QWidget* owner = m_parent ? m_parent->Widget() : QApplication::activeWindow();
     auto window = std::make_unique<DialogWindow>(*this, *dialogTemplate, owner);
     m_window = window.get();
     Attach(m_window);
+    m_systemMenu.Clear();
+    if (dialogTemplate->minimizeBox)
+        m_systemMenu.AppendItem(SC_MINIMIZE, "Mi&nimize");
+    m_systemMenu.AppendItem(SC_CLOSE, "&Close");
     m_endRequested = false;
     m_result = IDCANCEL;
 
@@ -58,6 +66,11 @@ bool CDialog::UpdateForm(bool read)
     FormExchange exchange(*this, read);
     ExchangeFields(exchange);
     return !exchange.Failed();
+}
+
+CMenu* CDialog::GetSystemMenu()
+{
+    return m_window ? &m_systemMenu : nullptr;
 }
 
 QWidget* CDialog::GetDlgItem(int controlId) const

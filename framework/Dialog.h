@@ -1,6 +1,7 @@
 #pragma once
 // CDialog: a dialog built from a template and run modally.
 
+#include "framework/Menu.h"
 #include "framework/Wnd.h"
 
 class DialogWindow;
@@ -28,6 +29,12 @@ public:
     // The control with this identifier, while the window exists.
     [[nodiscard]] QWidget* GetDlgItem(int controlId) const;
 
+    // The window's own menu: the window commands first (Minimize where the
+    // frame has it, Close), then whatever the dialog appends. Opened by a
+    // right click on the dialog's background, the context-menu key or
+    // Shift+F10. nullptr while the window does not exist.
+    [[nodiscard]] CMenu* GetSystemMenu();
+
     // Routes a message through the event tables; one that no row takes gets
     // the default handling.
     void SendMessage(const Message& message);
@@ -52,6 +59,7 @@ protected:
     [[nodiscard]] const EventTable& GetEventTable() const override { return s_eventTable; }
 
 private:
+    CMenu m_systemMenu;
     int m_templateId;
     CWnd* m_parent;
     DialogWindow* m_window = nullptr;

@@ -9,11 +9,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QStyle>
@@ -90,6 +92,7 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
     setModal(true);
 
     LayOut();
+    ShowPictures();
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         ConnectControl(control);
 }
@@ -125,6 +128,21 @@ void DialogWindow::LayOut()
     }
     const Rect client = DluToPixels({0, 0, width(), height()}, base);
     setFixedSize(client.width, client.height);
+}
+
+void DialogWindow::ShowPictures()
+{
+    // A static picture names its icon by identifier; it is drawn at the
+    // largest standard size that fits the control.
+    for (auto* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const QVariant iconId = label->property(fw::kIconIdProperty);
+        if (!iconId.isValid())
+            continue;
+        const QIcon icon = LoadIcon(iconId.toInt());
+        const int side = std::min(label->width(), label->height());
+        label->setPixmap(icon.pixmap(QSize(side, side), devicePixelRatio()));
+        label->setAlignment(Qt::AlignCenter);
+    }
 }
 
 void DialogWindow::ConnectControl(QWidget* control)
@@ -200,6 +218,11 @@ bool DialogWindow::HandleDialogKey(QWidget* focus, QKeyEvent* key)
         m_dialog.SendMessage({.event = Event::Command, .code = BN_CLICKED, .id = IDOK});
         return true;
     }
+    if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+        QWidget* at = focus ? focus : this;
+        ShowWindowMenu(at->mapToGlobal(at->rect().center()));
+        return true;
+    }
     if (key->key() == Qt::Key_Escape) {
         m_dialog.SendMessage({.event = Event::Command, .code = BN_CLICKED, .id = IDCANCEL});
         return true;
@@ -232,6 +255,35 @@ void DialogWindow::closeEvent(QCloseEvent* event)
     // The close box is the window command Close; the dialog decides.
     event->ignore();
     m_dialog.SendMessage({.event = Event::SysCommand, .param = SC_CLOSE});
+}
+
+void DialogWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Reaches the dialog from its background and from controls that have no
+    // menu of their own; edit fields keep theirs.
+    ShowWindowMenu(event->globalPos());
+}
+
+void DialogWindow::ShowWindowMenu(const QPoint& globalPos)
+{
+    const CMenu* items = m_dialog.GetSystemMenu();
+    if (!items || m_openMenu)
+        return;
+    QMenu menu(this);
+    menu.setAccessibleName(QStringLiteral("Window menu"));
+    for (const CMenu::Item& item : items->Items()) {
+        if (item.IsSeparator()) {
+            menu.addSeparator();
+            continue;
+        }
+        const unsigned command = item.command;
+        menu.addAction(QString::fromStdString(item.text), this, [this, command] {
+            m_dialog.SendMessage({.event = Event::SysCommand, .param = command});
+        });
+    }
+    m_openMenu = &menu;
+    menu.exec(globalPos);
+    m_openMenu = nullptr;
 }
 
 void DialogWindow::reject()

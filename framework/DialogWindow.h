@@ -19,6 +19,9 @@ public:
     // Focus to the first enabled control that Tab reaches.
     void FocusFirstTabStop();
 
+    // The open window menu, while it is open (tests look at it).
+    [[nodiscard]] class QMenu* OpenWindowMenu() const { return m_openMenu; }
+
     // Cancelling reaches the dialog as IDCANCEL rather than closing behind its back.
     void reject() override;
 
@@ -26,12 +29,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void LayOut();
+    void ShowPictures();
     void ConnectControl(QWidget* control);
     // Enter and Escape as a dialog knows them; true when the key was taken.
     bool HandleDialogKey(QWidget* focus, QKeyEvent* key);
+    void ShowWindowMenu(const QPoint& globalPos);
 
     CDialog& m_dialog;
+    class QMenu* m_openMenu = nullptr;
 };

@@ -42,6 +42,12 @@ void CWnd::SetFocus()
         m_widget->setFocus(Qt::OtherFocusReason);
 }
 
+void CWnd::SetIcon(const QIcon& icon, bool)
+{
+    if (m_widget)
+        m_widget->setWindowIcon(icon);
+}
+
 namespace {
 
 QSlider* AsSlider(QWidget* widget)

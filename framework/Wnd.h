@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include <QIcon>
 #include <QWidget>
 
 class CWnd : public CCmdTarget {
@@ -30,6 +31,10 @@ public:
     [[nodiscard]] bool IsWindowEnabled() const;
 
     void SetFocus();
+
+    // The window's icon, big (task bar, switcher) or small (caption). Qt
+    // keeps one icon with every size in it, so both set the same one.
+    void SetIcon(const QIcon& icon, bool big);
 
 private:
     QPointer<QWidget> m_widget;

@@ -2,6 +2,7 @@
 
 #include "framework/Resources.h"
 #include "resources/resource.h"
+#include "ui_about_form.h"
 #include "ui_main_form.h"
 
 #include <algorithm>
@@ -14,8 +15,14 @@ void BuildMainForm(QDialog& window)
     Ui::MainForm().setupUi(&window);
 }
 
+void BuildAboutForm(QDialog& window)
+{
+    Ui::AboutForm().setupUi(&window);
+}
+
 constexpr DialogTemplate kTemplates[] = {
     {IDD_MAIN_FORM, BuildMainForm, /*minimizeBox=*/true, /*appWindow=*/true},
+    {IDD_ABOUT_FORM, BuildAboutForm, /*minimizeBox=*/false, /*appWindow=*/false},
 };
 
 struct StringResource {
@@ -25,6 +32,7 @@ struct StringResource {
 
 constexpr StringResource kStrings[] = {
     {IDS_APP_TITLE, "Vornaby"},
+    {IDS_ABOUT_ITEM, "&About Vornaby..."},
 };
 
 } // namespace
@@ -43,7 +51,14 @@ std::string LoadString(int id)
     return found == std::end(kStrings) ? std::string() : std::string(found->text);
 }
 
-QIcon LoadIcon(int)
+QIcon LoadIcon(int id)
 {
-    return {};
+    if (id != IDI_APP)
+        return {};
+    // Every size drawn for its size, so small ones stay sharp; the desktop's
+    // theme icon of the same name wins where one is installed.
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vornaby-%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QStringLiteral("vornaby"), icon);
 }

@@ -142,3 +142,22 @@ void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers)
 }
 
 } // namespace test
+
+namespace test {
+
+void WhenNextModalOpens(QWidget& below, std::function<void(QWidget& modal)> action)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, &below, action = std::move(action)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == &below)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        action(*modal);
+    });
+    poll->start();
+}
+
+} // namespace test

@@ -85,3 +85,11 @@ void TypeInto(QWidget* control, const QString& text);
 void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 } // namespace test
+
+namespace test {
+
+// Runs action once a modal window other than below opens on top of it (the
+// next prompt, About box or menu), then returns; the action should close it.
+void WhenNextModalOpens(QWidget& below, std::function<void(QWidget& modal)> action);
+
+} // namespace test
