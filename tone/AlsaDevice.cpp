@@ -10,10 +10,10 @@
 namespace vornaby::tone {
 namespace {
 
-// Small periods keep the time from "play" to sound short; a few of them in the
-// buffer keep the stream from running dry on a busy machine.
-constexpr unsigned kPeriodUs = 5000;
-constexpr unsigned kBufferUs = 40000;
+// The buffer holds enough to ride out a busy machine; the start threshold, not
+// the buffer, decides how soon the first frame sounds.
+constexpr unsigned kPeriodUs = 10000;
+constexpr unsigned kBufferUs = 100000;
 
 // Silences alsa-lib's own error printing: failures are reported by our return
 // values, and a desktop program should not litter the terminal.

@@ -11,9 +11,12 @@ namespace {
 
 std::mutex g_toneMutex;
 
-// Frames handed to the device per write: about 2.7 ms at 48 kHz, small enough
-// that the first frames reach the device at once and a cancel is seen soon.
-constexpr std::size_t kBlockFrames = 128;
+// Frames handed to the device per write: about 85 ms at 48 kHz, more than the
+// device's buffer holds. The first write fills the whole buffer before the
+// stream starts, so a stream never starts on a sliver and runs dry when this
+// thread is late; the device starts playing as soon as the first frames are
+// in, so this costs no latency.
+constexpr std::size_t kBlockFrames = 4096;
 
 } // namespace
 
@@ -28,7 +31,7 @@ bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs)
         return false;
 
     ToneGenerator tone(rate, frequencyHz, durationMs);
-    std::array<float, kBlockFrames> block{};
+    static thread_local std::array<float, kBlockFrames> block{};
     while (tone.FramesLeft() > 0) {
         const std::size_t n = tone.Generate(block);
         if (!device.Write(std::span(block).first(n)))

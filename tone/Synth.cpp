@@ -46,11 +46,15 @@ double ToneGenerator::Gain(std::uint64_t frame) const
 std::size_t ToneGenerator::Generate(std::span<float> out)
 {
     const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(out.size(), FramesLeft()));
-    const double step = 2.0 * std::numbers::pi / m_sampleRate;
+    // The sine, like the ramps, is sampled at frame centres, n + 1/2: the tone
+    // is symmetric in time and its first frame already carries sound.
+    // Phase = 2 pi f (2n + 1) / (2 rate), reduced exactly in integers.
+    const std::uint64_t twiceRate = 2 * std::uint64_t{m_sampleRate};
+    const double step = std::numbers::pi / m_sampleRate;
     for (std::size_t i = 0; i < count; ++i) {
         const std::uint64_t n = m_next + i;
         // f < rate / 2 and n < 2^40, so the product cannot overflow.
-        const std::uint64_t cycle = (std::uint64_t{m_frequencyHz} * n) % m_sampleRate;
+        const std::uint64_t cycle = (std::uint64_t{m_frequencyHz} * (2 * n + 1)) % twiceRate;
         const double sample = kToneAmplitude * Gain(n) * std::sin(step * static_cast<double>(cycle));
         out[i] = static_cast<float>(sample);
     }

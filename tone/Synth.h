@@ -23,7 +23,7 @@ inline constexpr std::uint32_t kMaxRampMs = 10;
 [[nodiscard]] bool CanSound(std::uint32_t frequencyHz, std::uint32_t sampleRate);
 
 // Produces one tone, block by block, as mono float frames.
-// The phase is computed exactly from the frame index ((f * n) mod rate is exact
+// The phase is computed exactly from the frame index (reduced modulo the rate
 // in 64-bit integers), so it never drifts however long the tone.
 class ToneGenerator {
 public:

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# desk.sh COMMAND [ARG...]
+# Runs COMMAND on a private test desk and tears the desk down afterwards, also
+# when COMMAND fails or the run is interrupted: an X server on a free display, a
+# window manager, a D-Bus session bus (which starts the accessibility bus on
+# demand), and PulseAudio with a 48 kHz null sink as the default output, so
+# that ALSA's "default" device reaches it through the PulseAudio ALSA plugin.
+# Everything lives in a private directory; two desks on one machine never meet.
+# COMMAND sees DISPLAY, DBUS_SESSION_BUS_ADDRESS, XDG_RUNTIME_DIR, HOME and
+# VORNABY_DESK_SINK (the null sink's name) in its environment.
+set -euo pipefail
+
+desk=$(mktemp -d "${TMPDIR:-/tmp}/vornaby-desk.XXXXXX")
+pids=()
+cleanup() {
+    local status=$?
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do
+        for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$pid" 2>/dev/null || true
+    done
+    rm -rf "$desk"
+    exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+export HOME="$desk/home" XDG_RUNTIME_DIR="$desk/run"
+export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
+mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+wait_for() { # wait_for SECONDS COMMAND...: polls until COMMAND succeeds
+    local deadline=$((SECONDS + $1)); shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || { echo "desk: timed out waiting for: $*" >&2; return 1; }
+        sleep 0.05
+    done
+}
+
+# X server: it picks a free display and tells us which.
+Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp -noreset 5>"$desk/display" 2>"$desk/xvfb.log" &
+pids+=($!)
+wait_for 10 test -s "$desk/display"
+export DISPLAY=":$(head -n1 "$desk/display")"
+
+# Session bus; AT-SPI's bus and registry are activated through it when asked for.
+dbus-daemon --session --nofork --nopidfile --print-address=6 --address="unix:path=$XDG_RUNTIME_DIR/bus" \
+    6>"$desk/bus" 2>"$desk/dbus.log" &
+pids+=($!)
+wait_for 10 test -s "$desk/bus"
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+
+# The accessibility bus, as a desktop session starts it: Qt looks for it on the
+# session bus at start-up but does not ask D-Bus to start it.
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$desk/atspi.log" 2>&1 &
+pids+=($!)
+wait_for 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress
+
+openbox --sm-disable >"$desk/openbox.log" 2>&1 &
+pids+=($!)
+
+# The sound server: its null sink keeps real time only with rewinds off and a
+# low-latency reader attached (the recorder attaches one while it records).
+export VORNABY_DESK_SINK=vornaby_desk
+pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit=yes --use-pid-file=no \
+    --disable-shm=no -n -F /dev/null \
+    --load="module-native-protocol-unix" \
+    --load="module-null-sink sink_name=$VORNABY_DESK_SINK rate=48000 format=float32le channels=1 channel_map=mono norewinds=1" \
+    >"$desk/pulse.log" 2>&1 &
+pids+=($!)
+wait_for 15 pactl info
+pactl set-default-sink "$VORNABY_DESK_SINK"
+wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK
+
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
+"$@"

@@ -1,0 +1,238 @@
+"""Drives the real program on the test desk the way a person does, and hears
+what it plays.
+
+Controls are found as assistive technology finds them (AT-SPI, by role and
+accessible name); input is real X input through xdotool. Sound is recorded
+from the desk's null sink and cut into tones by analysis.
+"""
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+import numpy as np
+import pyatspi
+
+RATE = 48000
+BINARY = os.environ.get("VORNABY_BINARY", "build/vornaby")
+EVIDENCE = os.environ.get("VORNABY_EVIDENCE_DIR", "e2e-evidence")
+
+
+def until(condition, timeout=5.0, what="condition"):
+    """Polls condition until it returns something true; returns that."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what}")
+        time.sleep(0.02)
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout.strip()
+
+
+def screenshot(path):
+    subprocess.run(["import", "-window", "root", path], check=True, capture_output=True)
+
+
+class App:
+    """One running copy of the program."""
+
+    def __init__(self, args=(), env=None):
+        self.process = subprocess.Popen([BINARY, *args], env=env, stdout=subprocess.PIPE,
+                                        stderr=subprocess.STDOUT)
+        self.dialog = until(lambda: self._find_dialog("Vornaby"), 10, "the main window")
+        self.window = until(self._find_window, 5, "the X window")
+
+    def _find_dialog(self, name):
+        for app in pyatspi.Registry.getDesktop(0):
+            try:
+                if app is None or app.get_process_id() != self.process.pid:
+                    continue
+                for child in app:
+                    if child is not None and child.name == name and child.getState().contains(pyatspi.STATE_SHOWING):
+                        return child
+            except Exception:  # an application that went away while we looked
+                continue
+        return None
+
+    def _find_window(self):
+        try:
+            ids = xdotool("search", "--all", "--onlyvisible", "--pid", str(self.process.pid), "--name", "^Vornaby$")
+        except subprocess.CalledProcessError:
+            return None
+        return ids.split()[0] if ids else None
+
+    def modal(self, name, timeout=5.0):
+        """A dialog of this program other than the main window, by its title."""
+        return until(lambda: self._find_dialog(name), timeout, f"the window {name!r}")
+
+    def control(self, role, name=None, within=None):
+        def matches(a):
+            return a.getRole() == role and (name is None or a.name == name)
+        found = pyatspi.findDescendant(within or self.dialog, matches)
+        if found is None:
+            raise AssertionError(f"no {role} named {name!r}")
+        return found
+
+    def button(self, name, within=None):
+        return self.control(pyatspi.ROLE_PUSH_BUTTON, name, within)
+
+    def edit(self, name):
+        return self.control(pyatspi.ROLE_TEXT, name)
+
+    def combo(self):
+        return self.control(pyatspi.ROLE_COMBO_BOX)
+
+    def click(self, accessible, button=1):
+        x, y, w, h = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        xdotool("mousemove", "--sync", str(x + w // 2), str(y + h // 2), "click", str(button))
+
+    def key(self, *keys):
+        xdotool("key", "--clearmodifiers", *keys)
+
+    def type_into(self, accessible, text):
+        """Clicks into a field, selects what is there and types over it."""
+        self.click(accessible)
+        self.key("ctrl+a")
+        if text:
+            xdotool("type", "--delay", "10", text)
+        else:
+            self.key("BackSpace")
+
+    @staticmethod
+    def text(accessible):
+        return accessible.queryText().getText(0, -1)
+
+    def combo_text(self):
+        combo = self.combo()
+        field = pyatspi.findDescendant(combo, lambda a: a.getRole() == pyatspi.ROLE_TEXT)
+        return self.text(field)
+
+    @staticmethod
+    def state(accessible, state):
+        return accessible.getState().contains(state)
+
+    def focused(self):
+        return pyatspi.findDescendant(self.dialog, lambda a: a.getState().contains(pyatspi.STATE_FOCUSED))
+
+    def wait_exit(self, timeout=5.0):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("the program did not end")
+
+    def running(self):
+        return self.process.poll() is None
+
+    def close(self):
+        if self.running():
+            self.process.kill()
+            self.process.wait()
+
+
+class Tone:
+    def __init__(self, start, frames):
+        self.start = start
+        self.frames = frames
+
+    @property
+    def start_ms(self):
+        return self.start * 1000.0 / RATE
+
+    @property
+    def length(self):
+        return len(self.frames)
+
+    @property
+    def length_ms(self):
+        return len(self.frames) * 1000.0 / RATE
+
+    @property
+    def peak(self):
+        return float(np.max(np.abs(self.frames)))
+
+    @property
+    def frequency(self):
+        return frequency_of(self.frames)
+
+    def __repr__(self):
+        return f"Tone(at {self.start_ms:.1f} ms, {self.length_ms:.2f} ms, {self.frequency:.3f} Hz)"
+
+
+def _phase_at(x, centre, half, f):
+    n = np.arange(centre - half, centre + half)
+    window = np.hanning(2 * half)
+    return np.angle(np.sum(window * x[n] * np.exp(-2j * np.pi * f * n / RATE)))
+
+
+def frequency_of(x):
+    """Frequency of a recorded tone: a first estimate from rising zero
+    crossings, refined by the phase drift between the plateau's two ends."""
+    x = np.asarray(x, dtype=np.float64)
+    rising = np.flatnonzero((x[:-1] < 0) & (x[1:] >= 0))
+    if len(rising) < 2:
+        return 0.0
+    t = rising + x[rising] / (x[rising] - x[rising + 1])
+    estimate = (len(t) - 1) * RATE / (t[-1] - t[0])
+    half = min(512, len(x) // 8)
+    if half < 16:
+        return estimate
+    a, b = len(x) // 4, len(x) - len(x) // 4
+    drift = np.angle(np.exp(1j * (_phase_at(x, b, half, estimate) - _phase_at(x, a, half, estimate))))
+    return estimate + drift * RATE / (2 * np.pi * (b - a))
+
+
+def split_tones(x, gap_ms=5.0):
+    """Cuts a recording into tones: runs of sound separated by at least
+    gap_ms of exact silence (the sink is float, so silence is exactly 0)."""
+    sound = np.flatnonzero(x != 0.0)
+    if len(sound) == 0:
+        return []
+    breaks = np.flatnonzero(np.diff(sound) > gap_ms * RATE / 1000)
+    starts = np.r_[sound[0], sound[breaks + 1]]
+    ends = np.r_[sound[breaks], sound[-1]] + 1
+    return [Tone(s, x[s:e]) for s, e in zip(starts, ends)]
+
+
+class Recorder:
+    """Records the desk's null sink from its monitor while in use."""
+
+    def __init__(self):
+        self.directory = tempfile.mkdtemp(prefix="vornaby-rec-")
+        self.path = os.path.join(self.directory, "sink.f32")
+        self.samples = None
+
+    def __enter__(self):
+        sink = os.environ["VORNABY_DESK_SINK"]
+        self.process = subprocess.Popen(
+            ["parec", "--latency-msec=5", "-d", f"{sink}.monitor", "--format=float32le",
+             f"--rate={RATE}", "--channels=1", "--raw", self.path])
+        until(lambda: os.path.exists(self.path) and os.path.getsize(self.path) > 4800, 5, "the recorder")
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+
+    def stop(self):
+        if self.samples is None:
+            time.sleep(0.1)  # let the last frames through the server
+            self.process.terminate()
+            self.process.wait()
+            self.samples = np.fromfile(self.path, dtype="<f4")
+        return self.samples
+
+    def tones(self):
+        return split_tones(self.stop())
+
+    def keep(self, name):
+        os.makedirs(EVIDENCE, exist_ok=True)
+        if os.path.exists(self.path):
+            shutil.copy(self.path, os.path.join(EVIDENCE, f"{name}.f32"))
+
+    def cleanup(self):
+        shutil.rmtree(self.directory, ignore_errors=True)

@@ -1,0 +1,228 @@
+"""The real program in a real X server with a real sound server, driven as a
+person drives it. Run on a test desk (desk.sh); see desk_tools for how."""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+import numpy as np
+import pyatspi
+
+sys.path.insert(0, os.path.dirname(__file__))
+from desk_tools import EVIDENCE, App, Recorder, screenshot, until, xdotool  # noqa: E402
+
+
+class DesktopTest(unittest.TestCase):
+    def setUp(self):
+        self.apps = []
+        self.recorders = []
+
+    def tearDown(self):
+        failed = any(test is self for test, _ in self._outcome.result.failures + self._outcome.result.errors)
+        name = self.id().split(".")[-1]
+        if failed:
+            os.makedirs(EVIDENCE, exist_ok=True)
+            screenshot(os.path.join(EVIDENCE, f"{name}.png"))
+            for i, recorder in enumerate(self.recorders):
+                recorder.keep(f"{name}-{i}")
+        for app in self.apps:
+            app.close()
+        for recorder in self.recorders:
+            recorder.stop()
+            recorder.cleanup()
+
+    def start(self, args=(), env=None):
+        app = App(args, env)
+        self.apps.append(app)
+        return app
+
+    def record(self):
+        recorder = Recorder()
+        self.recorders.append(recorder)
+        return recorder
+
+    def assertTone(self, tone, hz, ms):
+        self.assertAlmostEqual(tone.length_ms, ms, delta=2.0, msg=repr(tone))
+        self.assertAlmostEqual(tone.frequency, hz, delta=0.1, msg=repr(tone))
+        self.assertAlmostEqual(tone.peak, 0.5, delta=0.01, msg=repr(tone))
+
+    def first_state(self, app):
+        return (app.text(app.edit("Frequency(hz)")), app.text(app.edit("time(ms)")), app.combo_text(),
+                app.state(app.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"), pyatspi.STATE_CHECKED),
+                app.control(pyatspi.ROLE_SLIDER).queryValue().currentValue,
+                app.state(app.edit("Frequency(hz)"), pyatspi.STATE_ENABLED),
+                app.state(app.combo(), pyatspi.STATE_ENABLED))
+
+    def test_opens_in_its_first_state_with_focus_on_about(self):
+        app = self.start()
+        self.assertEqual(self.first_state(app), ("1000", "500", "1000", False, 1000.0, False, True))
+        until(lambda: app.focused() is not None and app.focused().name == "About", 5, "focus on About")
+
+    def test_play_sounds_1000_hz_for_300_ms(self):
+        app = self.start()
+        with self.record() as recorder:
+            app.click(app.button("play"))
+            time.sleep(0.6)
+        tones = recorder.tones()
+        self.assertEqual(len(tones), 1, tones)
+        self.assertTone(tones[0], 1000, 300)
+        self.assertEqual(tones[0].length, 14400)
+
+    def test_preset_picked_from_the_list(self):
+        app = self.start()
+        app.click(app.combo())
+        app.key("alt+Down")
+        time.sleep(0.3)
+        app.key("Home")
+        app.key("Return")
+        until(lambda: app.combo_text() == "40", 3, "the preset 40 in the field")
+        with self.record() as recorder:
+            app.click(app.button("play"))
+            time.sleep(0.6)
+        tones = recorder.tones()
+        self.assertEqual(len(tones), 1, tones)
+        self.assertTone(tones[0], 40, 300)
+
+    def test_bad_value_prompts_then_plays_the_held_preset(self):
+        app = self.start()
+        app.type_into(app.combo(), "abc")
+        with self.record() as recorder:
+            app.click(app.button("play"))
+            prompt = app.modal("Vornaby", 5) if False else until(self._prompt_of(app), 5, "the prompt")
+            labels = [c.name for c in pyatspi.findAllDescendants(prompt, lambda a: a.getRole() == pyatspi.ROLE_LABEL)]
+            self.assertTrue(any("whole number" in text for text in labels), labels)
+            app.key("Return")
+            time.sleep(0.6)
+        tones = recorder.tones()
+        self.assertEqual(len(tones), 1, tones)
+        self.assertTone(tones[0], 1000, 300)
+
+    @staticmethod
+    def _prompt_of(app):
+        def find():
+            for acc in pyatspi.Registry.getDesktop(0):
+                if acc is None or acc.get_process_id() != app.process.pid:
+                    continue
+                for window in acc:
+                    if window is not None and window is not app.dialog and window.getRole() == pyatspi.ROLE_ALERT:
+                        return window
+            return None
+        return find
+
+    def test_presses_during_a_tone_are_held_and_played_in_order(self):
+        app = self.start()
+        app.click(app.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"))
+        app.type_into(app.edit("time(ms)"), "1000")
+        play = app.button("play")
+        with self.record() as recorder:
+            app.click(play)
+            for _ in range(3):
+                time.sleep(0.15)
+                app.click(play)
+            time.sleep(4.6)
+        tones = recorder.tones()
+        self.assertEqual(len(tones), 4, tones)
+        for tone in tones:
+            self.assertTone(tone, 1000, 1000)
+        self.assertTrue(all(b.start > a.start + a.length for a, b in zip(tones, tones[1:])))
+
+    def test_window_repaints_while_a_long_tone_plays(self):
+        app = self.start()
+        app.click(app.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"))
+        app.type_into(app.edit("time(ms)"), "3000")
+        app.click(app.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"))  # back to simple, values kept
+        app.click(app.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"))
+        xdotool("mousemove", "0", "0")
+        time.sleep(0.3)
+        shots = tempfile.mkdtemp(prefix="vornaby-shots-")
+        before, during = os.path.join(shots, "before.png"), os.path.join(shots, "during.png")
+        subprocess.run(["import", "-window", app.window, before], check=True)
+        with self.record():
+            app.click(app.button("play"))
+            time.sleep(0.5)
+            # Hide and show the window: what shows again must be painted afresh.
+            xdotool("windowunmap", "--sync", app.window)
+            xdotool("windowmap", "--sync", app.window)
+            time.sleep(0.5)
+            subprocess.run(["import", "-window", app.window, during], check=True)
+            self.assertTrue(app.running())
+        if os.environ.get("VORNABY_KEEP_SHOTS"):
+            os.makedirs(EVIDENCE, exist_ok=True)
+            subprocess.run(["cp", before, during, EVIDENCE])
+        result = subprocess.run(["compare", "-metric", "AE", before, during, "null:"],
+                                capture_output=True, text=True)
+        differing = float(result.stderr.split()[0])
+        width, height = (int(v) for v in subprocess.run(
+            ["identify", "-format", "%w %h", before], capture_output=True, text=True).stdout.split())
+        # The check box and button focus may differ; the window is painted.
+        self.assertLess(differing, 0.05 * width * height, result.stderr)
+
+    def test_escape_close_box_and_window_manager_close_end_the_process(self):
+        for close in ("Escape", "wmctrl", "alt+F4"):
+            with self.subTest(close=close):
+                app = self.start()
+                if close == "wmctrl":
+                    subprocess.run(["wmctrl", "-i", "-c", app.window], check=True)
+                else:
+                    xdotool("windowactivate", "--sync", app.window)
+                    app.key(close)
+                self.assertEqual(app.wait_exit(5), 0)
+
+    def test_command_line_arguments_change_nothing(self):
+        plain = self.start()
+        expected = self.first_state(plain)
+        plain.key("Escape")
+        plain.wait_exit()
+        app = self.start(["--help", "-reverse", "-style", "windows", "extra", "-platform", "nonsense"])
+        self.assertEqual(self.first_state(app), expected)
+        with self.record() as recorder:
+            app.click(app.button("play"))
+            time.sleep(0.6)
+        self.assertEqual(len(recorder.tones()), 1)
+
+    def test_two_copies_run_independently(self):
+        first, second = self.start(), self.start()
+        self.assertNotEqual(first.window, second.window)
+        # Both open centred on the screen; move one aside to reach the other.
+        xdotool("windowmove", "--sync", second.window, "0", "0")
+        time.sleep(0.3)
+        xdotool("windowactivate", "--sync", first.window)
+        first.type_into(first.combo(), "440")
+        self.assertEqual(second.combo_text(), "1000")
+        xdotool("windowactivate", "--sync", first.window)
+        first.key("Escape")
+        first.wait_exit()
+        self.assertTrue(second.running())
+        with self.record() as recorder:
+            second.click(second.button("play"))
+            time.sleep(0.6)
+        tones = recorder.tones()
+        self.assertEqual(len(tones), 1, tones)
+        self.assertTone(tones[0], 1000, 300)
+
+    def test_a_fresh_home_stays_empty(self):
+        home = tempfile.mkdtemp(prefix="vornaby-home-")
+        # libpulse, under the ALSA plugin, creates ~/.config/pulse/cookie when it
+        # finds no cookie; on a desktop the session's sound server has made it
+        # already, and here the desk's server has, so point the client at it.
+        cookie = os.path.join(os.environ["HOME"], ".config", "pulse", "cookie")
+        env = dict(os.environ, HOME=home, PULSE_COOKIE=cookie, XDG_CONFIG_HOME=f"{home}/.config", XDG_DATA_HOME=f"{home}/.local/share",
+                   XDG_CACHE_HOME=f"{home}/.cache", XDG_STATE_HOME=f"{home}/.local/state")
+        app = self.start(env=env)
+        with self.record() as recorder:
+            app.click(app.button("play"))
+            time.sleep(0.6)
+        self.assertEqual(len(recorder.tones()), 1)
+        app.click(app.button("About"))
+        about = app.modal("About Vornaby")
+        app.click(app.button("OK", within=about))
+        app.key("Escape")
+        self.assertEqual(app.wait_exit(), 0)
+        left = [os.path.join(d, f) for d, _, files in os.walk(home) for f in files]
+        self.assertEqual(left, [])
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
