@@ -1,6 +1,7 @@
 #include "framework/WinApp.h"
 
 #include "framework/Resources.h"
+#include "tone/Beep.h"
 
 #include <QApplication>
 
@@ -31,6 +32,8 @@ CWinApp* CWinApp::Current()
 
 bool CWinApp::StartUp()
 {
+    // The sound device opens in the background while the window comes up.
+    vornaby::tone::PrepareBeep();
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <mutex>
+#include <thread>
 
 namespace vornaby::tone {
 namespace {
@@ -38,6 +39,15 @@ bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs)
             return false;
     }
     return device.Drain();
+}
+
+void PrepareBeep()
+{
+    // Joined at exit, before the device it readies is destroyed.
+    static std::jthread preparer([] {
+        const std::lock_guard lock(g_toneMutex);
+        (void)CurrentSoundDevice().Begin();
+    });
 }
 
 void CancelBeep()

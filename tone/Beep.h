@@ -13,6 +13,10 @@ namespace vornaby::tone {
 // sounds nothing and succeeds. One tone at a time: concurrent callers queue.
 bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs);
 
+// Opens and readies the sound device on a background thread, so that the
+// first tone starts as quickly as every later one. Returns at once.
+void PrepareBeep();
+
 // Ends a tone that is sounding now, from any thread; Beep then returns soon.
 void CancelBeep();
 

@@ -1,0 +1,216 @@
+"""Tone quality and latency, ours against the tools people use for a test tone.
+
+Every player sounds 1000 Hz for 300 ms through ALSA's "default" (or the sound
+server) into the desk's 48 kHz null sink, recorded from its monitor; the same
+analysis measures each. Run through bench/run, which brings up the desk.
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import wave
+
+import numpy as np
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
+from desk_tools import RATE, App, frequency_of, split_tones  # noqa: E402
+
+FREQUENCY, DURATION_MS = 1000, 300
+EXPECTED_FRAMES = FREQUENCY and DURATION_MS * RATE // 1000
+
+
+class LiveRecorder:
+    """parec read as it arrives, each chunk stamped with the monotonic clock,
+    so that an onset in the recording can be put on the same clock as a press."""
+
+    def __init__(self):
+        sink = os.environ["VORNABY_DESK_SINK"]
+        self.process = subprocess.Popen(
+            ["parec", "--latency-msec=5", "-d", f"{sink}.monitor", "--format=float32le",
+             f"--rate={RATE}", "--channels=1", "--raw"], stdout=subprocess.PIPE, bufsize=0)
+        self.chunks = []  # (arrival time, first frame index, samples)
+        self.frames = 0
+        self.lock = threading.Lock()
+        self.thread = threading.Thread(target=self._read, daemon=True)
+        self.thread.start()
+        time.sleep(0.5)
+
+    def _read(self):
+        pending = b""
+        while True:
+            data = self.process.stdout.read(4096)
+            if not data:
+                return
+            now = time.monotonic()
+            pending += data
+            usable = len(pending) // 4 * 4
+            samples = np.frombuffer(pending[:usable], dtype="<f4")
+            pending = pending[usable:]
+            with self.lock:
+                self.chunks.append((now, self.frames, samples))
+                self.frames += len(samples)
+
+    def mark(self):
+        with self.lock:
+            return self.frames
+
+    def since(self, frame):
+        with self.lock:
+            parts = [(t, i, s) for t, i, s in self.chunks if i + len(s) > frame]
+        if not parts:
+            return np.zeros(0), []
+        start = parts[0][1]
+        return np.concatenate([s for _, _, s in parts])[frame - start:], parts
+
+    def time_of(self, frame):
+        """When the frame reached the recorder, on the monotonic clock."""
+        with self.lock:
+            for t, i, s in self.chunks:
+                if i <= frame < i + len(s):
+                    return t - (i + len(s) - 1 - frame) / RATE
+        return None
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait()
+
+
+def thd_n_db(x, f):
+    n = np.arange(len(x))
+    basis = np.column_stack([np.sin(2 * np.pi * f * n / RATE), np.cos(2 * np.pi * f * n / RATE), np.ones(len(x))])
+    coef, *_ = np.linalg.lstsq(basis, x, rcond=None)
+    fit = basis[:, :2] @ coef[:2]
+    residual = x - basis @ coef
+    return 10 * np.log10(np.sum(residual ** 2) / np.sum(fit ** 2))
+
+
+def _window_spectrum(x, centre):
+    half = RATE // 200
+    padded = np.concatenate([np.zeros(half), x, np.zeros(half)])
+    segment = padded[centre:centre + 2 * half]
+    return np.abs(np.fft.rfft(segment * np.hanning(len(segment)), 65536)) ** 2
+
+
+def click_db(x, centre, f):
+    """Energy beyond +-200 Hz of the tone in a 10 ms window centred on an
+    edge, relative to the tone's whole energy in such a window mid-tone."""
+    bins = np.fft.rfftfreq(65536, 1 / RATE)
+    outside = np.abs(bins - f) > 200
+    steady = np.sum(_window_spectrum(x, len(x) // 2))
+    return 10 * np.log10(np.sum(_window_spectrum(x, centre)[outside]) / steady)
+
+
+def measure(tone):
+    x = tone.frames.astype(np.float64)
+    plateau = x[RATE // 50:-RATE // 50]
+    return {
+        "freq_err": abs(frequency_of(x) - FREQUENCY),
+        "len_err_ms": (len(x) - EXPECTED_FRAMES) * 1000 / RATE,
+        "thdn": thd_n_db(plateau, FREQUENCY),
+        "click_on": click_db(x, 0, FREQUENCY),
+        "click_off": click_db(x, len(x), FREQUENCY),
+        "floor": click_db(x, len(x) // 2, FREQUENCY),
+        "level": 20 * np.log10(np.sqrt(2 * np.mean(plateau ** 2))),
+    }
+
+
+def play_and_measure(recorder, action, presses):
+    results, latencies = [], []
+    for _ in range(presses):
+        mark = recorder.mark()
+        pressed = action()
+        deadline = time.monotonic() + 3
+        tone = None
+        while time.monotonic() < deadline:
+            time.sleep(0.05)
+            x, _ = recorder.since(mark)
+            tones = split_tones(x)
+            if tones and tones[0].start + tones[0].length + RATE // 20 < len(x):
+                tone = tones[0]
+                break
+        if tone is None:
+            continue
+        results.append(measure(tone))
+        onset = recorder.time_of(mark + tone.start)
+        latencies.append((onset - pressed) * 1000)
+        time.sleep(0.15)
+    return results, latencies
+
+
+def write_wav(path, amplitude=0.5):
+    n = np.arange(EXPECTED_FRAMES)
+    samples = np.round(amplitude * 32767 * np.sin(2 * np.pi * FREQUENCY * n / RATE)).astype("<i2")
+    with wave.open(path, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(RATE)
+        w.writeframes(samples.tobytes())
+
+
+def command_action(argv):
+    def run():
+        start = time.monotonic()
+        subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return start
+    return run
+
+
+def main():
+    presses = int(os.environ.get("BENCH_PRESSES", "20"))
+    work = tempfile.mkdtemp(prefix="vornaby-bench-")
+    wav = os.path.join(work, "tone.wav")
+    write_wav(wav)
+    recorder = LiveRecorder()
+    rows = []
+    try:
+        app = App()
+        play = app.button("play")
+        x, y, w, h = play.queryComponent().getExtents(0)
+        subprocess.run(["xdotool", "mousemove", "--sync", str(x + w // 2), str(y + h // 2)], check=True)
+
+        from Xlib import X, display
+        from Xlib.ext import xtest
+        x_display = display.Display()
+
+        def press():
+            # A real button press and release through XTEST; the press time is
+            # when the release (which clicks a button) reached the X server.
+            xtest.fake_input(x_display, X.ButtonPress, 1)
+            xtest.fake_input(x_display, X.ButtonRelease, 1)
+            x_display.sync()
+            return time.monotonic()
+        rows.append(("vornaby (press of play)", *play_and_measure(recorder, press, presses)))
+        app.close()
+        rows.append(("sox play -n synth 0.3 sine 1000 vol 0.5",
+                     *play_and_measure(recorder, command_action(
+                         ["play", "-q", "-n", "synth", "0.3", "sine", "1000", "vol", "0.5"]), min(presses, 10))))
+        rows.append(("aplay -D default (48 kHz WAV)",
+                     *play_and_measure(recorder, command_action(["aplay", "-q", "-D", "default", wav]),
+                                       min(presses, 10))))
+        rows.append(("paplay (48 kHz WAV)",
+                     *play_and_measure(recorder, command_action(["paplay", wav]), min(presses, 10))))
+    finally:
+        recorder.close()
+
+    print(f"1000 Hz for 300 ms, through ALSA/PulseAudio into a 48 kHz null sink; {presses} presses of ours.")
+    print()
+    print("| player | tones | freq error (Hz) | length error (ms) | THD+N (dB) | click on / off / steady (dB) "
+          "| level (dBFS) | latency median / min / max (ms) |")
+    print("|---|---|---|---|---|---|---|---|")
+    for name, results, latencies in rows:
+        if not results:
+            print(f"| {name} | 0 | | | | | | |")
+            continue
+        worst = lambda key: max(r[key] for r in results)  # noqa: E731
+        mean = lambda key: float(np.mean([r[key] for r in results]))  # noqa: E731
+        lat = np.array(latencies)
+        length = max((r["len_err_ms"] for r in results), key=abs)
+        print(f"| {name} | {len(results)} | {worst('freq_err'):.5f} | {length:+.3f} | {worst('thdn'):.1f} "
+              f"| {worst('click_on'):.1f} / {worst('click_off'):.1f} / {mean('floor'):.1f} | {mean('level'):.2f} "
+              f"| {np.median(lat):.1f} / {lat.min():.1f} / {lat.max():.1f} |")
+
+
+if __name__ == "__main__":
+    main()
