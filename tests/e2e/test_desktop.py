@@ -170,6 +170,20 @@ class DesktopTest(unittest.TestCase):
                     app.key(close)
                 self.assertEqual(app.wait_exit(5), 0)
 
+    def test_closing_during_a_long_tone_ends_the_process_after_it(self):
+        app = self.start()
+        app.click(app.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"))
+        app.type_into(app.edit("time(ms)"), "2000")
+        with self.record() as recorder:
+            app.click(app.button("play"))
+            time.sleep(0.5)
+            subprocess.run(["wmctrl", "-i", "-c", app.window], check=True)
+            # The close is held like any input until the tone has ended.
+            self.assertEqual(app.wait_exit(4), 0)
+        tones = recorder.tones()
+        self.assertEqual(len(tones), 1, tones)
+        self.assertTone(tones[0], 1000, 2000)
+
     def test_command_line_arguments_change_nothing(self):
         plain = self.start()
         expected = self.first_state(plain)
