@@ -5,7 +5,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps clean
+.PHONY: run test build deps clean package
 
 deps:
 	@scripts/install-deps
@@ -19,6 +19,9 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD)

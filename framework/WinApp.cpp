@@ -6,6 +6,8 @@
 #include <QApplication>
 
 #include <cassert>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -54,8 +56,29 @@ std::string NameApplication(const char* argv0)
     return title;
 }
 
+namespace {
+
+// Qt gives up with a core dump when it finds no display; say it plainly instead.
+bool HaveDesktop()
+{
+    for (const char* name : {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int RunApplication(int argc, char** argv)
 {
+    if (!HaveDesktop()) {
+        std::fprintf(stderr, "%s: no graphical desktop to open a window on "
+                             "(neither WAYLAND_DISPLAY nor DISPLAY is set)\n",
+                     argc > 0 && argv ? argv[0] : "vornaby");
+        return 1;
+    }
     char* program = argc > 0 && argv ? argv[0] : nullptr;
     int toolkitArgc = 1;
     char* toolkitArgv[] = {program, nullptr};
