@@ -128,6 +128,26 @@ class DesktopTest(unittest.TestCase):
             self.assertTone(tone, 1000, 1000)
         self.assertTrue(all(b.start > a.start + a.length for a, b in zip(tones, tones[1:])))
 
+    def test_fifty_presses_and_typing_held_during_a_tone_all_act_in_order(self):
+        app = self.start()
+        app.click(app.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"))
+        app.type_into(app.edit("time(ms)"), "2000")
+        duration, play = app.edit("time(ms)"), app.button("play")
+        with self.record() as recorder:
+            app.click(play)
+            time.sleep(0.2)
+            # All of this is made while the first tone sounds, and is held.
+            app.type_into(duration, "50")
+            px, py, pw, ph = play.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            xdotool("mousemove", "--sync", str(px + pw // 2), str(py + ph // 2))
+            xdotool("click", "--repeat", "50", "--delay", "15", "1")
+            time.sleep(2.0 + 50 * 0.08 + 1.0)
+        tones = recorder.tones()
+        self.assertEqual(len(tones), 51, [round(t.length_ms) for t in tones])
+        self.assertTone(tones[0], 1000, 2000)
+        for tone in tones[1:]:
+            self.assertEqual(tone.length, 2400, tone)
+
     def test_window_repaints_while_a_long_tone_plays(self):
         app = self.start()
         app.click(app.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"))
