@@ -133,6 +133,7 @@ class App:
         if self.running():
             self.process.kill()
             self.process.wait()
+        self.process.stdout.close()
 
 
 class Tone:
@@ -202,15 +203,17 @@ def split_tones(x, gap_ms=5.0):
 class Recorder:
     """Records the desk's null sink from its monitor while in use."""
 
-    def __init__(self):
+    def __init__(self, server=None, sink=None):
+        self.server = server
+        self.sink = sink or os.environ["VORNABY_DESK_SINK"]
         self.directory = tempfile.mkdtemp(prefix="vornaby-rec-")
         self.path = os.path.join(self.directory, "sink.f32")
         self.samples = None
 
     def __enter__(self):
-        sink = os.environ["VORNABY_DESK_SINK"]
+        server = [f"--server={self.server}"] if self.server else []
         self.process = subprocess.Popen(
-            ["parec", "--latency-msec=5", "-d", f"{sink}.monitor", "--format=float32le",
+            ["parec", *server, "--latency-msec=5", "-d", f"{self.sink}.monitor", "--format=float32le",
              f"--rate={RATE}", "--channels=1", "--raw", self.path])
         until(lambda: os.path.exists(self.path) and os.path.getsize(self.path) > 4800, 5, "the recorder")
         return self
@@ -236,3 +239,37 @@ class Recorder:
 
     def cleanup(self):
         shutil.rmtree(self.directory, ignore_errors=True)
+
+
+class PrivateSoundServer:
+    """A PulseAudio of its own, with a null sink, for a test that kills it."""
+
+    SINK = "vornaby_private"
+
+    def __init__(self):
+        self.runtime = tempfile.mkdtemp(prefix="vornaby-pulse-")
+        self.socket = os.path.join(self.runtime, "pulse", "native")
+        self.address = f"unix:{self.socket}"
+        self.process = None
+
+    def start(self):
+        # Off the session bus, where the desk's own server holds the name.
+        env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime, DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent")
+        self.process = subprocess.Popen(
+            ["pulseaudio", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "-n", "-F", "/dev/null",
+             "--load=module-native-protocol-unix auth-anonymous=1",
+             f"--load=module-null-sink sink_name={self.SINK} rate=48000 format=float32le channels=1 "
+             "channel_map=mono norewinds=1",
+             "--load=module-always-sink"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        until(lambda: subprocess.run(["pactl", f"--server={self.address}", "info"],
+                                     capture_output=True).returncode == 0, 10, "the private sound server")
+        subprocess.run(["pactl", f"--server={self.address}", "set-default-sink", self.SINK], check=True)
+
+    def kill(self):
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+    def cleanup(self):
+        self.kill()
+        shutil.rmtree(self.runtime, ignore_errors=True)

@@ -1,0 +1,105 @@
+"""The sound stack failing under the real program: no server at all, the
+server killed in the middle of a tone and started again, and an underrun."""
+import os
+import signal
+import sys
+import time
+import unittest
+
+import pyatspi
+
+sys.path.insert(0, os.path.dirname(__file__))
+from desk_tools import App, PrivateSoundServer, Recorder, until  # noqa: E402
+
+
+class SoundFaultTest(unittest.TestCase):
+    def setUp(self):
+        self.cleanups = []
+
+    def tearDown(self):
+        for cleanup in reversed(self.cleanups):
+            cleanup()
+
+    def start(self, env=None):
+        app = App(env=env)
+        self.cleanups.append(app.close)
+        return app
+
+    def about_opens_within(self, app, seconds):
+        """Clicks About and returns how long until its box is up."""
+        start = time.monotonic()
+        app.click(app.button("About"))
+        about = app.modal("About Vornaby", seconds)
+        took = time.monotonic() - start
+        app.key("Escape")
+        until(lambda: not about.getState().contains(pyatspi.STATE_SHOWING) or app._find_dialog("About Vornaby") is None,
+              3, "the About box to close")
+        return took
+
+    def test_no_sound_server_and_no_device(self):
+        # Point the client at a server that is not there; with no sound card
+        # either, ALSA's default device cannot be opened.
+        env = dict(os.environ, PULSE_SERVER="unix:/nonexistent/native")
+        app = self.start(env)
+        recorder = Recorder()
+        self.cleanups.append(recorder.cleanup)
+        with recorder:
+            for _ in range(3):
+                app.click(app.button("play"))
+            self.assertLess(self.about_opens_within(app, 2), 2)
+        self.assertEqual(recorder.tones(), [])
+        self.assertTrue(app.running())
+
+    def test_server_killed_mid_tone_then_back(self):
+        server = PrivateSoundServer()
+        self.cleanups.append(server.cleanup)
+        server.start()
+        env = dict(os.environ, PULSE_SERVER=server.address)
+        app = self.start(env)
+        app.click(app.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"))
+        app.type_into(app.edit("time(ms)"), "8000")
+        app.click(app.button("play"))
+        time.sleep(1.0)
+        killed = time.monotonic()
+        server.kill()
+        # The tone call gives up soon after the server goes; held input then acts.
+        app.click(app.button("About"))
+        app.modal("About Vornaby", 3)
+        self.assertLess(time.monotonic() - killed, 1.5)
+        app.key("Escape")
+        time.sleep(0.3)
+
+        server.start()
+        recorder = Recorder(server=server.address, sink=PrivateSoundServer.SINK)
+        self.cleanups.append(recorder.cleanup)
+        app.type_into(app.edit("time(ms)"), "300")
+        with recorder:
+            app.click(app.button("play"))
+            time.sleep(0.8)
+        tones = recorder.tones()
+        self.assertEqual(len(tones), 1, tones)
+        self.assertEqual(tones[0].length, 14400)
+
+    def test_underrun_is_recovered_and_every_frame_still_played(self):
+        app = self.start()
+        app.click(app.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"))
+        app.type_into(app.edit("time(ms)"), "1500")
+        recorder = Recorder()
+        self.cleanups.append(recorder.cleanup)
+        with recorder:
+            app.click(app.button("play"))
+            time.sleep(0.5)
+            # Stopping the whole program starves the stream: a real underrun.
+            os.kill(app.process.pid, signal.SIGSTOP)
+            time.sleep(0.4)
+            os.kill(app.process.pid, signal.SIGCONT)
+            time.sleep(2.0)
+            self.assertLess(self.about_opens_within(app, 2), 2)
+        tones = recorder.tones()
+        self.assertGreaterEqual(len(tones), 2, tones)  # the gap shows
+        played = sum(t.length for t in tones)
+        self.assertLessEqual(abs(played - 72000), 48 * 2, tones)  # every frame, give or take a silent one at a cut
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
