@@ -60,6 +60,23 @@ class DesktopTest(unittest.TestCase):
         self.assertEqual(self.first_state(app), ("1000", "500", "1000", False, 1000.0, False, True))
         until(lambda: app.focused() is not None and app.focused().name == "About", 5, "focus on About")
 
+    def test_screen_reader_finds_every_control_by_role_and_name(self):
+        app = self.start()
+        expected = [(pyatspi.ROLE_PUSH_BUTTON, "About"), (pyatspi.ROLE_PUSH_BUTTON, "play"),
+                    (pyatspi.ROLE_TEXT, "Frequency(hz)"), (pyatspi.ROLE_TEXT, "time(ms)"),
+                    (pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"), (pyatspi.ROLE_SLIDER, "Frequency slider")]
+        for role, name in expected:
+            app.control(role, name)  # raises when missing
+        # Qt names an editable combo box by its text on Linux and tells its
+        # label through a relation, which is what screen readers read.
+        combo = app.combo()
+        labels = [target.name for relation in combo.getRelationSet()
+                  if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                  for target in (relation.getTarget(i) for i in range(relation.getNTargets()))]
+        self.assertEqual(labels, ["Frequency(hz)"])
+        slider = app.control(pyatspi.ROLE_SLIDER).queryValue()
+        self.assertEqual((slider.minimumValue, slider.maximumValue, slider.currentValue), (1, 20000, 1000))
+
     def test_play_sounds_1000_hz_for_300_ms(self):
         app = self.start()
         with self.record() as recorder:
