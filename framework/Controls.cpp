@@ -5,7 +5,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSlider>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace fw {
 
@@ -13,6 +16,14 @@ int ControlId(const QWidget* control)
 {
     const QVariant id = control ? control->property(kControlIdProperty) : QVariant();
     return id.isValid() ? id.toInt() : -1;
+}
+
+void SetSliderRange(QSlider* slider, int minimum, int maximum)
+{
+    slider->setRange(minimum, maximum);
+    slider->setSingleStep(1);
+    const long long span = static_cast<long long>(maximum) - minimum;
+    slider->setPageStep(static_cast<int>(std::max(1LL, (span + 10) / 20)));
 }
 
 QString TextOf(const QWidget* control)

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QSlider;
 class QWidget;
 
 namespace fw {
@@ -20,6 +21,11 @@ inline constexpr int kSliderDefaultMin = 0;
 inline constexpr int kSliderDefaultMax = 100;
 
 [[nodiscard]] int ControlId(const QWidget* control);
+
+// A slider's range, with the steps users of this desktop expect: the arrow
+// keys move by 1, Page Up/Down and clicks beside the thumb by a twentieth of
+// the range, a wheel notch by Qt's usual three lines.
+void SetSliderRange(QSlider* slider, int minimum, int maximum);
 
 // The text a control shows: an edit field's text, a combo box's field, a
 // button's caption, a window's title.

@@ -171,7 +171,7 @@ void DialogWindow::ConnectControl(QWidget* control)
             m_dialog.SendMessage({.event = Event::Command, .code = CBN_SELCHANGE, .id = id});
         });
     } else if (auto* slider = qobject_cast<QSlider*>(control)) {
-        slider->setRange(fw::kSliderDefaultMin, fw::kSliderDefaultMax);
+        fw::SetSliderRange(slider, fw::kSliderDefaultMin, fw::kSliderDefaultMax);
         // Only the user's own moves are scrolls; positions set by the program
         // come through valueChanged, which is not listened to.
         connect(slider, &QAbstractSlider::actionTriggered, this, [this, slider, id](int action) {

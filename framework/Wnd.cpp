@@ -62,7 +62,7 @@ void CSliderCtrl::SetRange(int minimum, int maximum, bool redraw)
     if (QSlider* slider = AsSlider(Widget())) {
         // Range changes that move the thumb are the program's, not the user's:
         // QSlider reports them through valueChanged, which nothing here hears.
-        slider->setRange(minimum, maximum);
+        fw::SetSliderRange(slider, minimum, maximum);
         if (redraw)
             slider->update();
     }

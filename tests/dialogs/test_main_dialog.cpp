@@ -17,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace test;
 
@@ -390,12 +391,23 @@ private slots:
             QCOMPARE(TextOf(w, IDC_DURATION), QStringLiteral("500"));
 
             QTest::keyClick(Slider(w), Qt::Key_PageUp);
-            QCOMPARE(TextOf(w, IDC_FREQUENCY), QString::number(Slider(w)->value()));
-            QVERIFY(Slider(w)->value() > 1001);
+            QCOMPARE(TextOf(w, IDC_FREQUENCY), QStringLiteral("2001")); // a page is 1000 Hz
             QTest::keyClick(Slider(w), Qt::Key_End);
             QCOMPARE(TextOf(w, IDC_FREQUENCY), QStringLiteral("20000"));
             QTest::keyClick(Slider(w), Qt::Key_Home);
             QCOMPARE(dialog.m_frequencyHz, 1);
+
+            // A notch of the mouse wheel, and a click beside the thumb.
+            const int beforeWheel = Slider(w)->value();
+            QWheelEvent wheel(QPointF(10, 5), Slider(w)->mapToGlobal(QPointF(10, 5)), QPoint(), QPoint(0, 120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(Slider(w), &wheel);
+            QVERIFY(Slider(w)->value() != beforeWheel);
+            QCOMPARE(TextOf(w, IDC_FREQUENCY), QString::number(Slider(w)->value()));
+            QTest::mouseClick(Slider(w), Qt::LeftButton, {}, QPoint(Slider(w)->width() - 3, Slider(w)->height() / 2));
+            QVERIFY(Slider(w)->value() > beforeWheel);
+            QCOMPARE(dialog.m_frequencyHz, Slider(w)->value());
+            QCOMPARE(TextOf(w, IDC_FREQUENCY), QString::number(Slider(w)->value()));
 
             // A drag with the mouse: the field follows the thumb while it moves
             // and the end of the drag writes it once more.
