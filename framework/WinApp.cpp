@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 
 namespace {
 
@@ -44,7 +45,7 @@ void CWinApp::SetSettingsRoot(std::string_view root)
     QCoreApplication::setOrganizationName(QString::fromUtf8(root.data(), static_cast<qsizetype>(root.size())));
 }
 
-std::string NameApplication(const char* argv0)
+void NameApplication(const char* argv0)
 {
     const std::string executable = argv0 ? std::filesystem::path(argv0).stem().string() : std::string();
     const std::string stored = LoadString(IDS_APP_TITLE);
@@ -53,7 +54,6 @@ std::string NameApplication(const char* argv0)
     QGuiApplication::setApplicationDisplayName(QString::fromStdString(title));
     // Desktops find the program's icon and menu entry by this name.
     QGuiApplication::setDesktopFileName(QString::fromStdString(executable));
-    return title;
 }
 
 namespace {
@@ -83,12 +83,11 @@ int RunApplication(int argc, char** argv)
     int toolkitArgc = 1;
     char* toolkitArgv[] = {program, nullptr};
     QApplication application(toolkitArgc, toolkitArgv);
-    const std::string title = NameApplication(program);
+    NameApplication(program);
 
     CWinApp* app = CWinApp::Current();
     if (!app)
         return 1;
-    app->m_appName = title;
     if (app->StartUp())
         return QApplication::exec();
     return 0;

@@ -5,7 +5,6 @@
 
 #include "framework/CmdTarget.h"
 
-#include <string>
 #include <string_view>
 
 class CWnd;
@@ -19,10 +18,6 @@ public:
     // entering an event loop of the application's own.
     virtual bool StartUp();
 
-    // The application's name: its title string when it has one, otherwise
-    // its executable's file name without directory and extension.
-    [[nodiscard]] const std::string& AppName() const { return m_appName; }
-
     // Names the root under which per-user settings would live. Nothing is
     // stored by the framework itself.
     void SetSettingsRoot(std::string_view root);
@@ -32,16 +27,12 @@ public:
 
     // The main window, while there is one.
     CWnd* m_mainWindow = nullptr;
-
-private:
-    friend int RunApplication(int argc, char** argv);
-    std::string m_appName;
 };
 
 // Names the application for the toolkit and the desktop: its name is the
 // executable's file name (argv0 without directory and extension), its title the
-// string IDS_APP_TITLE where the string table has one. Returns the title.
-std::string NameApplication(const char* argv0);
+// string IDS_APP_TITLE where the string table has one.
+void NameApplication(const char* argv0);
 
 // The framework's entry, called from main. Command-line arguments are not
 // handed to the toolkit, so no argument changes what the program does.

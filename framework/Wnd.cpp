@@ -10,36 +10,15 @@ void CWnd::Attach(QWidget* widget)
     m_widget = widget;
 }
 
-int CWnd::GetDlgCtrlID() const
-{
-    return fw::ControlId(m_widget);
-}
-
 void CWnd::SetWindowText(std::string_view text)
 {
     fw::SetTextOf(m_widget, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-std::string CWnd::GetWindowText() const
-{
-    return fw::TextOf(m_widget).toStdString();
 }
 
 void CWnd::EnableWindow(bool enable)
 {
     if (m_widget)
         m_widget->setEnabled(enable);
-}
-
-bool CWnd::IsWindowEnabled() const
-{
-    return m_widget && m_widget->isEnabled();
-}
-
-void CWnd::SetFocus()
-{
-    if (m_widget)
-        m_widget->setFocus(Qt::OtherFocusReason);
 }
 
 void CWnd::SetIcon(const QIcon& icon, bool)
@@ -80,16 +59,4 @@ int CSliderCtrl::GetPos() const
     // follows it only once the scroll has been handled.
     const QSlider* slider = AsSlider(Widget());
     return slider ? slider->sliderPosition() : 0;
-}
-
-int CSliderCtrl::GetRangeMin() const
-{
-    const QSlider* slider = AsSlider(Widget());
-    return slider ? slider->minimum() : 0;
-}
-
-int CSliderCtrl::GetRangeMax() const
-{
-    const QSlider* slider = AsSlider(Widget());
-    return slider ? slider->maximum() : 0;
 }

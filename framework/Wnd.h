@@ -7,7 +7,6 @@
 
 #include <QPointer>
 
-#include <string>
 #include <string_view>
 
 #include <QIcon>
@@ -21,16 +20,8 @@ public:
     [[nodiscard]] bool IsAttached() const { return !m_widget.isNull(); }
     [[nodiscard]] QWidget* Widget() const { return m_widget; }
 
-    // The identifier the control carries in its template; -1 when none.
-    [[nodiscard]] int GetDlgCtrlID() const;
-
     void SetWindowText(std::string_view text);
-    [[nodiscard]] std::string GetWindowText() const;
-
     void EnableWindow(bool enable);
-    [[nodiscard]] bool IsWindowEnabled() const;
-
-    void SetFocus();
 
     // The window's icon, big (task bar, switcher) or small (caption). Qt
     // keeps one icon with every size in it, so both set the same one.
@@ -51,6 +42,4 @@ public:
     void SetRange(int minimum, int maximum, bool redraw = false);
     void SetPos(int position);
     [[nodiscard]] int GetPos() const;
-    [[nodiscard]] int GetRangeMin() const;
-    [[nodiscard]] int GetRangeMax() const;
 };

@@ -1,6 +1,6 @@
 // The About box, the window menu that offers it, and the window's icon.
 
-#include "dialogs/VornabyDlg.h"
+#include "support/ProbeDlg.h"
 #include "framework/DialogWindow.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"
@@ -16,11 +16,6 @@
 using namespace test;
 
 namespace {
-
-class ProbeDlg : public CVornabyDlg {
-public:
-    using CVornabyDlg::m_presetFrequencyHz;
-};
 
 QStringList LabelTexts(QWidget& window)
 {

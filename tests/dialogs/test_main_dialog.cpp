@@ -1,7 +1,7 @@
 // The main window against real widgets: its first state, the tone form's
 // exchange and "play", Enter and Escape, mode switching and the slider.
 
-#include "dialogs/VornabyDlg.h"
+#include "support/ProbeDlg.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"
 #include "support/Harness.h"
@@ -22,16 +22,6 @@
 using namespace test;
 
 namespace {
-
-// Opens the members to the tests.
-class ProbeDlg : public CVornabyDlg {
-public:
-    using CVornabyDlg::m_advancedMode;
-    using CVornabyDlg::m_durationMs;
-    using CVornabyDlg::m_frequencyHz;
-    using CVornabyDlg::m_presetFrequencyHz;
-    using CVornabyDlg::m_sliderPos;
-};
 
 QString TextOf(QWidget& window, int id)
 {
@@ -173,6 +163,14 @@ private slots:
             QCOMPARE(recorder.tones.size(), 1u);
             QCOMPARE(recorder.tones[0].DurationMs(), 300.0);
             QVERIFY(std::abs(recorder.tones[0].FrequencyHz() - 1000.0) < 0.05);
+
+            // The arrow keys step through the list from the preset shown.
+            Combo(w)->setFocus();
+            QTest::keyClick(Combo(w), Qt::Key_Down);
+            QCOMPARE(TextOf(w, IDC_PRESET), QStringLiteral("5000"));
+            QTest::keyClick(Combo(w), Qt::Key_Up);
+            QCOMPARE(TextOf(w, IDC_PRESET), QStringLiteral("1000"));
+            QCOMPARE(recorder.tones.size(), 1u);
 
             // Picking a preset sounds nothing; "play" then sounds it.
             PickPreset(w, 0);

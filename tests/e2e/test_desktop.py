@@ -43,6 +43,16 @@ class DesktopTest(unittest.TestCase):
         self.recorders.append(recorder)
         return recorder
 
+    def play_once(self, app, hz=1000, ms=300):
+        """Presses play, listens, and expects exactly that one tone."""
+        with self.record() as recorder:
+            app.click(app.button("play"))
+            time.sleep(ms / 1000 + 0.3)
+        tones = recorder.tones()
+        self.assertEqual(len(tones), 1, tones)
+        self.assertTone(tones[0], hz, ms)
+        return tones[0]
+
     def assertTone(self, tone, hz, ms):
         self.assertAlmostEqual(tone.length_ms, ms, delta=2.0, msg=repr(tone))
         self.assertAlmostEqual(tone.frequency, hz, delta=0.1, msg=repr(tone))
@@ -79,13 +89,7 @@ class DesktopTest(unittest.TestCase):
 
     def test_play_sounds_1000_hz_for_300_ms(self):
         app = self.start()
-        with self.record() as recorder:
-            app.click(app.button("play"))
-            time.sleep(0.6)
-        tones = recorder.tones()
-        self.assertEqual(len(tones), 1, tones)
-        self.assertTone(tones[0], 1000, 300)
-        self.assertEqual(tones[0].length, 14400)
+        self.assertEqual(self.play_once(app).length, 14400)
 
     def test_preset_picked_from_the_list(self):
         app = self.start()
@@ -95,19 +99,14 @@ class DesktopTest(unittest.TestCase):
         app.key("Home")
         app.key("Return")
         until(lambda: app.combo_text() == "40", 3, "the preset 40 in the field")
-        with self.record() as recorder:
-            app.click(app.button("play"))
-            time.sleep(0.6)
-        tones = recorder.tones()
-        self.assertEqual(len(tones), 1, tones)
-        self.assertTone(tones[0], 40, 300)
+        self.play_once(app, 40)
 
     def test_bad_value_prompts_then_plays_the_held_preset(self):
         app = self.start()
         app.type_into(app.combo(), "abc")
         with self.record() as recorder:
             app.click(app.button("play"))
-            prompt = app.modal("Vornaby", 5) if False else until(self._prompt_of(app), 5, "the prompt")
+            prompt = until(self._prompt_of(app), 5, "the prompt")
             labels = [c.name for c in pyatspi.findAllDescendants(prompt, lambda a: a.getRole() == pyatspi.ROLE_LABEL)]
             self.assertTrue(any("whole number" in text for text in labels), labels)
             app.key("Return")
@@ -228,10 +227,7 @@ class DesktopTest(unittest.TestCase):
         plain.wait_exit()
         app = self.start(["--help", "-reverse", "-style", "windows", "extra", "-platform", "nonsense"])
         self.assertEqual(self.first_state(app), expected)
-        with self.record() as recorder:
-            app.click(app.button("play"))
-            time.sleep(0.6)
-        self.assertEqual(len(recorder.tones()), 1)
+        self.play_once(app)
 
     def test_two_copies_run_independently(self):
         first, second = self.start(), self.start()
@@ -246,12 +242,7 @@ class DesktopTest(unittest.TestCase):
         first.key("Escape")
         first.wait_exit()
         self.assertTrue(second.running())
-        with self.record() as recorder:
-            second.click(second.button("play"))
-            time.sleep(0.6)
-        tones = recorder.tones()
-        self.assertEqual(len(tones), 1, tones)
-        self.assertTone(tones[0], 1000, 300)
+        self.play_once(second)
 
     def test_a_fresh_home_stays_empty(self):
         home = tempfile.mkdtemp(prefix="vornaby-home-")
@@ -262,10 +253,7 @@ class DesktopTest(unittest.TestCase):
         env = dict(os.environ, HOME=home, PULSE_COOKIE=cookie, XDG_CONFIG_HOME=f"{home}/.config", XDG_DATA_HOME=f"{home}/.local/share",
                    XDG_CACHE_HOME=f"{home}/.cache", XDG_STATE_HOME=f"{home}/.local/state")
         app = self.start(env=env)
-        with self.record() as recorder:
-            app.click(app.button("play"))
-            time.sleep(0.6)
-        self.assertEqual(len(recorder.tones()), 1)
+        self.play_once(app)
         app.click(app.button("About"))
         about = app.modal("About Vornaby")
         app.click(app.button("OK", within=about))

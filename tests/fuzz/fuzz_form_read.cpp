@@ -4,7 +4,7 @@
 // plain model of the form's rules says. The fuzzer runs inside the dialog's
 // real modal run, against real widgets on the offscreen platform.
 
-#include "dialogs/VornabyDlg.h"
+#include "support/ProbeDlg.h"
 #include "framework/IntegerText.h"
 #include "framework/Prompt.h"
 #include "framework/WinApp.h"
@@ -26,16 +26,9 @@
 
 extern "C" int LLVMFuzzerRunDriver(int* argc, char*** argv, int (*callback)(const std::uint8_t*, std::size_t));
 
-namespace {
+using test::ProbeDlg;
 
-class ProbeDlg : public CVornabyDlg {
-public:
-    using CVornabyDlg::m_advancedMode;
-    using CVornabyDlg::m_durationMs;
-    using CVornabyDlg::m_frequencyHz;
-    using CVornabyDlg::m_presetFrequencyHz;
-    using CVornabyDlg::m_sliderPos;
-};
+namespace {
 
 struct Members {
     std::int32_t frequency, duration, advanced, preset, slider;
