@@ -132,8 +132,8 @@ void DialogWindow::LayOut()
 
 void DialogWindow::ShowPictures()
 {
-    // A static picture names its icon by identifier; it is drawn at the
-    // largest standard size that fits the control.
+    // A static picture names its icon by identifier; it is drawn as large as
+    // the control allows, from the icon's nearest size.
     for (auto* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         const QVariant iconId = label->property(fw::kIconIdProperty);
         if (!iconId.isValid())

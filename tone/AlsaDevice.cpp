@@ -105,7 +105,6 @@ void AlsaDevice::Close()
 
 std::uint32_t AlsaDevice::Begin()
 {
-    m_cancelled = false;
     // The PCM stays open between tones; a failed one is reopened here.
     if (!m_pcm && !Open())
         return 0;
@@ -146,8 +145,6 @@ bool AlsaDevice::WriteConverted(std::size_t frameCount)
     const std::size_t frameBytes = m_buffer.size() / frameCount;
     std::size_t done = 0;
     while (done < frameCount) {
-        if (m_cancelled)
-            return false;
         const snd_pcm_sframes_t n =
             snd_pcm_writei(m_pcm, m_buffer.data() + done * frameBytes, frameCount - done);
         if (n >= 0) {
@@ -177,21 +174,12 @@ bool AlsaDevice::Drain()
 {
     if (!m_pcm)
         return false;
-    if (m_cancelled) {
-        snd_pcm_drop(m_pcm);
-        return false;
-    }
     const int err = snd_pcm_drain(m_pcm);
     if (err < 0 && snd_pcm_recover(m_pcm, err, 1) < 0) {
         Close();
         return false;
     }
     return true;
-}
-
-void AlsaDevice::Cancel()
-{
-    m_cancelled = true;
 }
 
 } // namespace vornaby::tone

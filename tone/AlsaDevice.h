@@ -4,7 +4,6 @@
 
 #include "tone/SoundDevice.h"
 
-#include <atomic>
 #include <string>
 #include <vector>
 
@@ -22,7 +21,6 @@ public:
     [[nodiscard]] std::uint32_t Begin() override;
     [[nodiscard]] bool Write(std::span<const float> frames) override;
     [[nodiscard]] bool Drain() override;
-    void Cancel() override;
 
     // The rate we ask for; the device may offer another, which is then used.
     static constexpr std::uint32_t kPreferredRate = 48000;
@@ -42,7 +40,6 @@ private:
     unsigned m_channels = 1;
     Format m_format = Format::Float;
     std::vector<unsigned char> m_buffer;
-    std::atomic<bool> m_cancelled{false};
 };
 
 } // namespace vornaby::tone

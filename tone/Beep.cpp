@@ -50,9 +50,4 @@ void PrepareBeep()
     });
 }
 
-void CancelBeep()
-{
-    CurrentSoundDevice().Cancel();
-}
-
 } // namespace vornaby::tone

@@ -9,15 +9,12 @@ namespace vornaby::tone {
 // when the last frame has been heard. Returns false, at once, when the
 // frequency cannot be sounded at the device's rate (0 Hz, or at or above half
 // the rate: silence rather than an alias) or when there is no device; false
-// also when the device fails or the tone is cancelled part-way. A 0 ms tone
+// also when the device fails part-way. A 0 ms tone
 // sounds nothing and succeeds. One tone at a time: concurrent callers queue.
 bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs);
 
 // Opens and readies the sound device on a background thread, so that the
 // first tone starts as quickly as every later one. Returns at once.
 void PrepareBeep();
-
-// Ends a tone that is sounding now, from any thread; Beep then returns soon.
-void CancelBeep();
 
 } // namespace vornaby::tone

@@ -23,10 +23,6 @@ public:
 
     // Returns when every written frame has been heard (or the device failed).
     [[nodiscard]] virtual bool Drain() = 0;
-
-    // Called from another thread: makes a running Write or Drain return soon,
-    // dropping what has not been played.
-    virtual void Cancel() = 0;
 };
 
 // The device tones go to. Until one is installed this is the ALSA "default" PCM.

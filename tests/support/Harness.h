@@ -34,7 +34,6 @@ public:
     std::uint32_t Begin() override { m_open = false; return m_rate; }
     bool Write(std::span<const float> frames) override;
     bool Drain() override { return true; }
-    void Cancel() override {}
 
 private:
     std::vector<RecordedTone>& m_tones;
