@@ -15,7 +15,7 @@ import wave
 import numpy as np
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from desk_tools import RATE, App, frequency_of, split_tones  # noqa: E402
+from desk_tools import BINARY, RATE, App, frequency_of, split_tones  # noqa: E402
 
 FREQUENCY, DURATION_MS = 1000, 300
 EXPECTED_FRAMES = FREQUENCY and DURATION_MS * RATE // 1000
@@ -157,6 +157,21 @@ def command_action(argv):
     return run
 
 
+def frequency_sweep(recorder):
+    """Frequency error through the real chain, from 20 Hz to 20 kHz: one second
+    of each through the tone service, by the play-tone helper."""
+    helper = os.path.join(os.path.dirname(BINARY), "tests", "play-tone")
+    errors = []
+    for f in (20, 40, 440, 1000, 8837, 12345, 20000):
+        mark = recorder.mark()
+        subprocess.run([helper, str(f), "1000"], check=True)
+        time.sleep(0.2)
+        x, _ = recorder.since(mark)
+        tones = split_tones(x)
+        errors.append((f, abs(frequency_of(tones[0].frames) - f) if tones else float("nan")))
+    return errors
+
+
 def main():
     presses = int(os.environ.get("BENCH_PRESSES", "20"))
     work = tempfile.mkdtemp(prefix="vornaby-bench-")
@@ -191,6 +206,7 @@ def main():
                                        min(presses, 10))))
         rows.append(("paplay (48 kHz WAV)",
                      *play_and_measure(recorder, command_action(["paplay", wav]), min(presses, 10))))
+        sweep = frequency_sweep(recorder)
     finally:
         recorder.close()
 
@@ -210,6 +226,11 @@ def main():
         print(f"| {name} | {len(results)} | {worst('freq_err'):.5f} | {length:+.3f} | {worst('thdn'):.1f} "
               f"| {worst('click_on'):.1f} / {worst('click_off'):.1f} / {mean('floor'):.1f} | {mean('level'):.2f} "
               f"| {np.median(lat):.1f} / {lat.min():.1f} / {lat.max():.1f} |")
+
+
+    print()
+    print("Frequency error of ours through the same chain, one second each: " +
+          ", ".join(f"{f} Hz: {e:.5f}" for f, e in sweep))
 
 
 if __name__ == "__main__":

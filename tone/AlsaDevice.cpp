@@ -179,6 +179,10 @@ bool AlsaDevice::Drain()
         Close();
         return false;
     }
+    // Ready the stream for the next tone now, while nobody waits for it: on
+    // PulseAudio this reconnects the stream, which is better done here than
+    // between a press of "play" and the first frame.
+    snd_pcm_prepare(m_pcm);
     return true;
 }
 

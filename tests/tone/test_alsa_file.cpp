@@ -28,6 +28,13 @@ private slots:
         rc.write(QStringLiteral("pcm.!default { type file slave.pcm \"null\" file \"%1\" format \"raw\" }\n")
                      .arg(m_raw)
                      .toUtf8());
+        // A device that runs at 44.1 kHz only: a plug that may convert formats
+        // and channels but, with resampling refused, not the rate.
+        m_raw44 = m_home.filePath("played44.raw");
+        rc.write(QStringLiteral("pcm.only44k { type plug slave { pcm { type file slave.pcm \"null\" "
+                                "file \"%1\" format \"raw\" } rate 44100 } }\n")
+                     .arg(m_raw44)
+                     .toUtf8());
         rc.close();
         // alsa-lib reads ~/.asoundrc once, at the first open.
         qputenv("HOME", m_home.path().toUtf8());
@@ -43,11 +50,7 @@ private slots:
         // Replacing the device closes the PCM, which flushes the file.
         InstallSoundDevice(std::make_unique<AlsaDevice>("default"));
 
-        QFile file(m_raw);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        std::vector<float> x(bytes.size() / sizeof(float));
-        std::memcpy(x.data(), bytes.data(), x.size() * sizeof(float));
+        const std::vector<float> x = ReadFloats(m_raw);
         QCOMPARE(x.size(), std::size_t{14400 + 2400});
 
         // The first tone: 1000 Hz by its rising zero crossings.
@@ -63,6 +66,16 @@ private slots:
         QVERIFY(std::abs(x[7200 + 12]) > 0.49f); // a peak on the plateau, at -6 dBFS
     }
 
+    void deviceThatRefuses48kHzGetsItsOwnRate()
+    {
+        InstallSoundDevice(std::make_unique<AlsaDevice>("only44k"));
+        QVERIFY(Beep(1000, 300));
+        QVERIFY(!Beep(22050, 100)); // half of 44.1 kHz: silence, not an alias
+        InstallSoundDevice(std::make_unique<AlsaDevice>("default"));
+        const std::vector<float> x = ReadFloats(m_raw44);
+        QCOMPARE(x.size(), std::size_t{13230}); // 300 ms at 44.1 kHz
+    }
+
     void noDeviceFailsAtOnce()
     {
         InstallSoundDevice(std::make_unique<AlsaDevice>("no_such_device"));
@@ -72,8 +85,20 @@ private slots:
     }
 
 private:
+    static std::vector<float> ReadFloats(const QString& path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        const QByteArray bytes = file.readAll();
+        std::vector<float> x(bytes.size() / sizeof(float));
+        std::memcpy(x.data(), bytes.data(), x.size() * sizeof(float));
+        return x;
+    }
+
     QTemporaryDir m_home;
     QString m_raw;
+    QString m_raw44;
 };
 
 QTEST_APPLESS_MAIN(AlsaFileTest)
