@@ -87,6 +87,32 @@ class DesktopTest(unittest.TestCase):
         slider = app.control(pyatspi.ROLE_SLIDER).queryValue()
         self.assertEqual((slider.minimumValue, slider.maximumValue, slider.currentValue), (1, 20000, 1000))
 
+    def test_window_menu_from_a_right_click_opens_about(self):
+        app = self.start()
+        # The "Simple Mode" frame's lower right corner is bare background.
+        frame = app.control(pyatspi.ROLE_PANEL, "Simple Mode")
+        x, y, w, h = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        xdotool("mousemove", "--sync", str(x + w - 6), str(y + h - 6), "click", "3")
+        time.sleep(0.5)
+        # Qt keeps popup menus out of the accessible tree, so drive the menu by
+        # keyboard: its last item is "About Vornaby...". (Its items and their
+        # order are checked by the window's own tests.)
+        app.key("Up")
+        app.key("Return")
+        about = app.modal("About Vornaby")
+        app.click(app.button("OK", within=about))
+        until(lambda: app._find_dialog("About Vornaby") is None, 3, "the About box to close")
+        self.assertTrue(app.running())
+
+    def test_desktop_knows_the_window_by_name_and_icon(self):
+        app = self.start()
+        props = subprocess.run(["xprop", "-id", app.window, "WM_CLASS", "_NET_WM_ICON"],
+                               capture_output=True, text=True, check=True).stdout
+        # The class matches the menu entry's StartupWMClass.
+        self.assertTrue('WM_CLASS(STRING) = "vornaby", "vornaby"' in props, "WM_CLASS")
+        for size in (16, 32, 48, 64, 128):
+            self.assertTrue(f"Icon ({size} x {size})" in props, f"no {size} px icon")
+
     def test_play_sounds_1000_hz_for_300_ms(self):
         app = self.start()
         self.assertEqual(self.play_once(app).length, 14400)
