@@ -123,13 +123,14 @@ void CVornabyDlg::OnAdvancedClicked()
     m_frequencySlider.EnableWindow(advanced);
 }
 
-void CVornabyDlg::OnSliderScroll(int, int, CWnd*)
+void CVornabyDlg::OnSliderScroll(int scrollCode, int position, CWnd* slider)
 {
     m_sliderPos = m_frequencySlider.GetPos();
     m_frequencyHz = m_sliderPos;
     // Every control is rewritten from its member: whatever was typed since the
     // last read gives way.
     UpdateForm(false);
+    DefaultHandling({.event = Event::HScroll, .code = scrollCode, .position = position, .source = slider});
 }
 
 void CVornabyDlg::OnSystemCommand(unsigned command, int position)
