@@ -172,6 +172,23 @@ def frequency_sweep(recorder):
     return errors
 
 
+def thd_n_at_997(recorder):
+    """THD+N of ours and of sox at 997 Hz, whose samples at 48 kHz do not
+    fall on exactly representable values the way a phase-0 sine at 1 kHz
+    does (0, +-0.25, +-0.5), so the float format's rounding is compared fairly."""
+    helper = os.path.join(os.path.dirname(BINARY), "tests", "play-tone")
+    figures = {}
+    for name, argv in (("vornaby", [helper, "997", "300"]),
+                       ("sox", ["play", "-q", "-n", "synth", "0.3", "sine", "997", "vol", "0.5"])):
+        mark = recorder.mark()
+        subprocess.run(argv, check=True)
+        time.sleep(0.3)
+        x, _ = recorder.since(mark)
+        tones = split_tones(x)
+        figures[name] = thd_n_db(tones[0].frames.astype(np.float64)[RATE // 50:-RATE // 50], 997) if tones else 0
+    return figures
+
+
 def main():
     presses = int(os.environ.get("BENCH_PRESSES", "20"))
     work = tempfile.mkdtemp(prefix="vornaby-bench-")
@@ -207,6 +224,7 @@ def main():
         rows.append(("paplay (48 kHz WAV)",
                      *play_and_measure(recorder, command_action(["paplay", wav]), min(presses, 10))))
         sweep = frequency_sweep(recorder)
+        thd997 = thd_n_at_997(recorder)
     finally:
         recorder.close()
 
@@ -231,6 +249,8 @@ def main():
     print()
     print("Frequency error of ours through the same chain, one second each: " +
           ", ".join(f"{f} Hz: {e:.5f}" for f, e in sweep))
+    print("THD+N at 997 Hz, where neither sine lands on exactly representable float values: " +
+          ", ".join(f"{name} {value:.1f} dB" for name, value in thd997.items()))
 
 
 if __name__ == "__main__":

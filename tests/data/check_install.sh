@@ -13,6 +13,8 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 expected="bin/vornaby
 share/applications/vornaby.desktop
+share/doc/vornaby/changelog.gz
+share/doc/vornaby/copyright
 share/icons/hicolor/128x128/apps/vornaby.png
 share/icons/hicolor/16x16/apps/vornaby.png
 share/icons/hicolor/256x256/apps/vornaby.png
@@ -20,8 +22,9 @@ share/icons/hicolor/32x32/apps/vornaby.png
 share/icons/hicolor/48x48/apps/vornaby.png
 share/icons/hicolor/64x64/apps/vornaby.png
 share/icons/hicolor/scalable/apps/vornaby.svg
+share/man/man1/vornaby.1.gz
 share/metainfo/org.vornaby.Vornaby.metainfo.xml"
-actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
+actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 if [ "$actual" != "$expected" ]; then
     diff <(echo "$expected") <(echo "$actual") || true
     echo "check_install: installed files differ" >&2

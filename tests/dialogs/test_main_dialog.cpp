@@ -153,6 +153,42 @@ private slots:
         QApplication::setFont(original);
     }
 
+    void captionsStayLegibleInLightAndDarkThemes_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+    void captionsStayLegibleInLightAndDarkThemes()
+    {
+        QFETCH(bool, dark);
+        const QPalette original = QApplication::palette();
+        if (dark) {
+            QPalette palette(QColor(0x2b, 0x2b, 0x2b)); // window colour; the rest derived
+            palette.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
+            palette.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
+            palette.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
+            palette.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+            QApplication::setPalette(palette);
+        }
+        ProbeDlg dialog;
+        RunModal(dialog, [&](QWidget& w) {
+            const QImage image = w.grab().toImage();
+            const int background = qGray(image.pixel(2, 2)); // a bare corner of the window
+            for (auto* label : w.findChildren<QLabel*>()) {
+                // The darkest or lightest pixel of the caption, whichever is
+                // further from the window's background.
+                const QRect r = label->geometry().intersected(w.rect());
+                int contrast = 0;
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    for (int x = r.left(); x <= r.right(); ++x)
+                        contrast = std::max(contrast, std::abs(qGray(image.pixel(x, y)) - background));
+                QVERIFY2(contrast > 128, qPrintable(label->text()));
+            }
+        });
+        QApplication::setPalette(original);
+    }
+
     void playInSimpleModeSoundsThePresetFor300Ms()
     {
         ToneRecorder recorder;
