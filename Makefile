@@ -24,6 +24,13 @@ test: build
 	$(MAKE) sanitize
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Every test but the end-to-end and packaging ones again, built with
+# AddressSanitizer and UndefinedBehaviorSanitizer; any report fails the run.
+sanitize: deps
+	cmake -S . -B $(BUILD)-sanitize -DVORNABY_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-sanitize -j $(JOBS)
+	cd $(BUILD)-sanitize && ctest --output-on-failure -j $(JOBS) -LE 'e2e|install'
+
 # The form's integer conversion and whole reads of the form, each against a
 # model of the rules, for a bounded time from the seed corpora in the repository.
 FUZZ_SECONDS ?= 60

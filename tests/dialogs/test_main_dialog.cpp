@@ -178,7 +178,10 @@ private slots:
             for (auto* label : w.findChildren<QLabel*>()) {
                 // The darkest or lightest pixel of the caption, whichever is
                 // further from the window's background.
-                const QRect r = label->geometry().intersected(w.rect());
+                const qreal ratio = image.devicePixelRatio(); // the image is in device pixels
+                const QRect logical = label->geometry().intersected(w.rect());
+                const QRect r(QPoint(int(logical.left() * ratio), int(logical.top() * ratio)),
+                              QPoint(int((logical.right() + 1) * ratio) - 1, int((logical.bottom() + 1) * ratio) - 1));
                 int contrast = 0;
                 for (int y = r.top(); y <= r.bottom(); ++y)
                     for (int x = r.left(); x <= r.right(); ++x)
