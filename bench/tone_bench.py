@@ -157,17 +157,22 @@ def command_action(argv):
     return run
 
 
+def record_command(recorder, argv):
+    """Runs a command that sounds one tone and returns the tones heard."""
+    mark = recorder.mark()
+    subprocess.run(argv, check=True)
+    time.sleep(0.2)
+    x, _ = recorder.since(mark)
+    return split_tones(x)
+
+
 def frequency_sweep(recorder):
     """Frequency error through the real chain, from 20 Hz to 20 kHz: one second
     of each through the tone service, by the play-tone helper."""
     helper = os.path.join(os.path.dirname(BINARY), "tests", "play-tone")
     errors = []
     for f in (20, 40, 440, 1000, 8837, 12345, 20000):
-        mark = recorder.mark()
-        subprocess.run([helper, str(f), "1000"], check=True)
-        time.sleep(0.2)
-        x, _ = recorder.since(mark)
-        tones = split_tones(x)
+        tones = record_command(recorder, [helper, str(f), "1000"])
         errors.append((f, abs(frequency_of(tones[0].frames) - f) if tones else float("nan")))
     return errors
 
@@ -180,11 +185,7 @@ def thd_n_at_997(recorder):
     figures = {}
     for name, argv in (("vornaby", [helper, "997", "300"]),
                        ("sox", ["play", "-q", "-n", "synth", "0.3", "sine", "997", "vol", "0.5"])):
-        mark = recorder.mark()
-        subprocess.run(argv, check=True)
-        time.sleep(0.3)
-        x, _ = recorder.since(mark)
-        tones = split_tones(x)
+        tones = record_command(recorder, argv)
         figures[name] = thd_n_db(tones[0].frames.astype(np.float64)[RATE // 50:-RATE // 50], 997) if tones else 0
     return figures
 

@@ -6,7 +6,6 @@
 #include "framework/Prompt.h"
 
 #include <QAbstractButton>
-#include <QSlider>
 
 QWidget* FormExchange::Transfer(int controlId)
 {
@@ -61,13 +60,12 @@ void FormExchange::SliderPosition(int controlId, std::int32_t& member)
 {
     if (m_failed)
         return;
-    auto* slider = qobject_cast<QSlider*>(Transfer(controlId));
-    if (!slider)
-        return;
+    CSliderCtrl slider;
+    slider.Attach(Transfer(controlId));
     if (m_read)
-        member = slider->sliderPosition();
+        member = slider.GetPos();
     else
-        slider->setValue(member);
+        slider.SetPos(member);
 }
 
 void FormExchange::Bind(int controlId, CWnd& wrapper)

@@ -32,7 +32,7 @@ bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs)
         return false;
 
     ToneGenerator tone(rate, frequencyHz, durationMs);
-    static thread_local std::array<float, kBlockFrames> block{};
+    std::array<float, kBlockFrames> block{};
     while (tone.FramesLeft() > 0) {
         const std::size_t n = tone.Generate(block);
         if (!device.Write(std::span(block).first(n)))

@@ -35,6 +35,17 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout.strip()
 
 
+def windows_of(pid):
+    """The top-level accessible windows of the process pid, as AT-SPI lists them."""
+    for app in pyatspi.Registry.getDesktop(0):
+        try:
+            if app is None or app.get_process_id() != pid:
+                continue
+            yield from (window for window in app if window is not None)
+        except Exception:  # an application that went away while we looked
+            continue
+
+
 def screenshot(path):
     subprocess.run(["import", "-window", "root", path], check=True, capture_output=True)
 
@@ -49,15 +60,9 @@ class App:
         self.window = until(self._find_window, 5, "the X window")
 
     def _find_dialog(self, name):
-        for app in pyatspi.Registry.getDesktop(0):
-            try:
-                if app is None or app.get_process_id() != self.process.pid:
-                    continue
-                for child in app:
-                    if child is not None and child.name == name and child.getState().contains(pyatspi.STATE_SHOWING):
-                        return child
-            except Exception:  # an application that went away while we looked
-                continue
+        for window in windows_of(self.process.pid):
+            if window.name == name and window.getState().contains(pyatspi.STATE_SHOWING):
+                return window
         return None
 
     def _find_window(self):

@@ -11,7 +11,7 @@ import numpy as np
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desk_tools import EVIDENCE, App, Recorder, screenshot, until, xdotool  # noqa: E402
+from desk_tools import EVIDENCE, App, Recorder, screenshot, until, windows_of, xdotool  # noqa: E402
 
 
 class DesktopTest(unittest.TestCase):
@@ -144,13 +144,7 @@ class DesktopTest(unittest.TestCase):
     @staticmethod
     def _prompt_of(app):
         def find():
-            for acc in pyatspi.Registry.getDesktop(0):
-                if acc is None or acc.get_process_id() != app.process.pid:
-                    continue
-                for window in acc:
-                    if window is not None and window is not app.dialog and window.getRole() == pyatspi.ROLE_ALERT:
-                        return window
-            return None
+            return next((w for w in windows_of(app.process.pid) if w.getRole() == pyatspi.ROLE_ALERT), None)
         return find
 
     def test_presses_during_a_tone_are_held_and_played_in_order(self):

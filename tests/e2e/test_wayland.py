@@ -13,7 +13,7 @@ import unittest
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desk_tools import BINARY, Recorder, until  # noqa: E402
+from desk_tools import BINARY, Recorder, until, windows_of  # noqa: E402
 
 
 class WaylandTest(unittest.TestCase):
@@ -39,14 +39,8 @@ class WaylandTest(unittest.TestCase):
     def test_runs_natively_and_plays(self):
         app = subprocess.Popen([BINARY], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         try:
-            def dialog():
-                for a in pyatspi.Registry.getDesktop(0):
-                    if a is not None and a.get_process_id() == app.pid:
-                        for w in a:
-                            if w is not None and w.name == "Vornaby":
-                                return w
-                return None
-            window = until(dialog, 10, "the main window on Wayland")
+            window = until(lambda: next((w for w in windows_of(app.pid) if w.name == "Vornaby"), None),
+                           10, "the main window on Wayland")
             play = pyatspi.findDescendant(window, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == "play")
             with Recorder() as recorder:
                 action = play.queryAction()

@@ -1,5 +1,7 @@
 #include "Harness.h"
 
+#include "framework/DialogWindow.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
@@ -117,11 +119,7 @@ int RunModal(CDialog& dialog, const std::function<void(QWidget& window)>& script
 
 QWidget* Control(QWidget& window, int controlId)
 {
-    for (QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (fw::ControlId(control) == controlId)
-            return control;
-    }
-    return nullptr;
+    return static_cast<DialogWindow&>(window).Control(controlId);
 }
 
 void TypeInto(QWidget* control, const QString& text)
