@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
 # The two commands of the README:
 #   make run    install what is missing, build, start Vornaby
 #   make test   install what is missing, build, run every test
@@ -7,7 +9,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps clean package sanitize fuzz
+.PHONY: run test build deps clean package package-check sanitize fuzz
 
 deps:
 	@scripts/install-deps
@@ -20,9 +22,22 @@ run: build
 	$(BUILD)/vornaby
 
 test: build
+	@# Every file says its licence (MIT).
+	reuse lint --quiet || reuse lint
 	$(MAKE) fuzz
 	$(MAKE) sanitize
+	$(MAKE) package-check
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, as the README installs it: $(BUILD)/vornaby_*.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# The package path from a clean build folder of its own, then lintian on it.
+package-check: deps
+	rm -rf $(BUILD)-package
+	$(MAKE) package BUILD=$(BUILD)-package CMAKE_FLAGS="$(CMAKE_FLAGS) -DBUILD_TESTING=OFF"
+	tests/data/check_package.sh $(BUILD)-package
 
 # Every test but the end-to-end and packaging ones again, built with
 # AddressSanitizer and UndefinedBehaviorSanitizer; any report fails the run.
@@ -47,4 +62,4 @@ fuzz: deps
 	@$(call FUZZ_RUN,form_read,-detect_leaks=0)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz $(BUILD)-package

@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "app/VornabyApp.h"
 
 #include "dialogs/VornabyDlg.h"
+#include "tone/Beep.h"
 
 CVornabyApp g_app;
 
@@ -9,6 +12,8 @@ bool CVornabyApp::StartUp()
     // Qt's controls need no registration before the first dialog exists, and
     // no embedded-control host; what remains of start-up is the toolkit's own.
     CWinApp::StartUp();
+    // The sound device opens in the background while the window comes up.
+    vornaby::tone::PrepareBeep();
 
     // The settings root is named but nothing is ever stored under it.
     SetSettingsRoot("Local AppWizard-Generated Applications");

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
 """Memory over a thousand tones: the program's resident size after the first
 hundred tones and after a thousand, through the real sound chain."""
 import os
@@ -28,8 +30,7 @@ def play_many(app, play, count):
 
 def main():
     app = App()
-    app.click(app.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"))
-    app.type_into(app.edit("time(ms)"), "50")
+    app.advanced(50)
     play = app.button("play")
     figures = []
     with Recorder() as recorder:

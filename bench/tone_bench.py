@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
 """Tone quality and latency, ours against the tools people use for a test tone.
 
 Every player sounds 1000 Hz for 300 ms through ALSA's "default" (or the sound

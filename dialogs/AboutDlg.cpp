@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "dialogs/AboutDlg.h"
 
 #include "resources/resource.h"

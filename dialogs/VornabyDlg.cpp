@@ -1,23 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "dialogs/VornabyDlg.h"
 
 #include "dialogs/AboutDlg.h"
+#include "dialogs/ToneLimits.h"
 #include "framework/FormExchange.h"
 #include "framework/Resources.h"
-#include "framework/ToneService.h"
+#include "framework/Wait.h"
 #include "resources/resource.h"
+#include "tone/Beep.h"
 
 #include <algorithm>
 
+using namespace fw;
+using namespace tone_limits;
+
 namespace {
-
-// Simple mode always plays this long.
-constexpr std::int32_t kPresetDurationMs = 300;
-
-// A duration that failed its check is still held, and "play" still plays the
-// held values. Ten seconds is the longest duration the form accepts, so a
-// longer held one plays for ten seconds rather than freezing the window for
-// minutes; a negative one is no length at all and plays nothing.
-constexpr std::int32_t kLongestDurationMs = 10000;
 
 void ShowAboutBox()
 {
@@ -25,32 +23,34 @@ void ShowAboutBox()
     about.DoModal();
 }
 
+// Sounds the tone and returns when it has ended; the window keeps painting
+// meanwhile, and what the user does waits until then (a close stops the tone).
+// A value that failed its check is still held, and "play" still plays the held
+// values: a held duration over the longest the form accepts plays for that
+// long rather than freezing the window for minutes, and a negative duration
+// or a frequency below 1 Hz is no tone at all (nor a huge unsigned number).
 void PlayTone(std::int32_t frequencyHz, std::int32_t durationMs)
 {
-    // Likewise a held frequency below 1 Hz is no tone: it must not reach the
-    // tone service as a huge unsigned number.
     if (frequencyHz < 1 || durationMs < 0)
         return;
-    Beep(static_cast<std::uint32_t>(frequencyHz),
-         static_cast<std::uint32_t>(std::min(durationMs, kLongestDurationMs)));
+    const auto hz = static_cast<std::uint32_t>(frequencyHz);
+    const auto ms = static_cast<std::uint32_t>(std::min(durationMs, kMaxDurationMs));
+    RunWhileInputWaits([hz, ms](std::stop_token stop) { return vornaby::tone::Beep(hz, ms, stop); });
 }
 
 } // namespace
 
-const EventTable CVornabyDlg::s_eventTable{
-    &CDialog::s_eventTable,
-    [] {
-        static constexpr EventRow rows[] = {
-            events::OnCommand<&CVornabyDlg::OnPlay>(BN_CLICKED, IDC_PLAY),
-            events::OnCommand<&CVornabyDlg::OnAdvancedClicked>(BN_CLICKED, IDC_ADVANCED),
-            events::OnHScroll<&CVornabyDlg::OnSliderScroll>(),
-            events::OnCommand<&CVornabyDlg::OnPresetSelChange>(CBN_SELCHANGE, IDC_PRESET),
-            events::OnSysCommand<&CVornabyDlg::OnSystemCommand>(),
-            events::OnCommand<&CVornabyDlg::OnAbout>(BN_CLICKED, IDC_ABOUT),
-        };
-        return std::span<const EventRow>(rows);
-    }(),
+using Rows = fw::EventRows<CVornabyDlg>;
+
+const fw::EventRow CVornabyDlg::s_eventRows[] = {
+    Rows::OnCommand<&CVornabyDlg::OnPlay>(BN_CLICKED, IDC_PLAY),
+    Rows::OnCommand<&CVornabyDlg::OnAdvancedClicked>(BN_CLICKED, IDC_ADVANCED),
+    Rows::OnHScroll<&CVornabyDlg::OnSliderScroll>(),
+    Rows::OnCommand<&CVornabyDlg::OnPresetSelChange>(CBN_SELCHANGE, IDC_PRESET),
+    Rows::OnSysCommand<&CVornabyDlg::OnSystemCommand>(),
+    Rows::OnCommand<&CVornabyDlg::OnAbout>(BN_CLICKED, IDC_ABOUT),
 };
+const fw::EventTable CVornabyDlg::s_eventTable{&CDialog::s_eventTable, s_eventRows};
 
 CVornabyDlg::CVornabyDlg() : CDialog(IDD_MAIN_FORM)
 {
@@ -62,17 +62,17 @@ CVornabyDlg::~CVornabyDlg() = default;
 void CVornabyDlg::ExchangeFields(FormExchange& exchange)
 {
     exchange.IntegerText(IDC_FREQUENCY, m_frequencyHz);
-    exchange.Range(m_frequencyHz, 1, 20000);
+    exchange.Range(m_frequencyHz, kMinFrequencyHz, kMaxFrequencyHz);
     exchange.IntegerText(IDC_DURATION, m_durationMs);
-    exchange.Range(m_durationMs, 50, 10000);
+    exchange.Range(m_durationMs, kMinDurationMs, kMaxDurationMs);
     exchange.Bind(IDC_DURATION, m_durationEdit);
     exchange.CheckState(IDC_ADVANCED, m_advancedMode);
     exchange.Bind(IDC_FREQUENCY, m_frequencyEdit);
     exchange.Bind(IDC_PRESET, m_presetCombo);
     exchange.IntegerText(IDC_PRESET, m_presetFrequencyHz);
-    exchange.Range(m_presetFrequencyHz, 1, 200000);
+    exchange.Range(m_presetFrequencyHz, kMinFrequencyHz, kMaxPresetHz);
     exchange.SliderPosition(IDC_SLIDER, m_sliderPos);
-    exchange.Range(m_sliderPos, 1, 20000);
+    exchange.Range(m_sliderPos, kMinFrequencyHz, kMaxFrequencyHz);
     exchange.Bind(IDC_SLIDER, m_frequencySlider);
 }
 
@@ -89,13 +89,12 @@ bool CVornabyDlg::OnOpenForm()
             menu->AppendItem(IDM_SYS_ABOUT, aboutItem);
         }
     }
-    SetIcon(m_appIcon, true);
-    SetIcon(m_appIcon, false);
+    SetIcon(m_appIcon);
 
     // The duration field starts at 500 while m_durationMs stays 300 until the
     // next read: the first advanced tone lasts 500 ms.
     m_durationEdit.SetWindowText("500");
-    m_frequencySlider.SetRange(1, 20000, true);
+    m_frequencySlider.SetRange(kMinFrequencyHz, kMaxFrequencyHz, true);
     m_frequencySlider.SetPos(1000);
     return true;
 }
@@ -123,23 +122,25 @@ void CVornabyDlg::OnAdvancedClicked()
     m_frequencySlider.EnableWindow(advanced);
 }
 
-void CVornabyDlg::OnSliderScroll(int scrollCode, int position, CWnd* slider)
+void CVornabyDlg::OnSliderScroll(int scrollCode, int position)
 {
     m_sliderPos = m_frequencySlider.GetPos();
     m_frequencyHz = m_sliderPos;
     // Every control is rewritten from its member: whatever was typed since the
     // last read gives way.
     UpdateForm(false);
-    DefaultHandling({.event = Event::HScroll, .code = scrollCode, .position = position, .source = slider});
+    // The dialog's own handling of a scroll does nothing today; passing it on
+    // keeps the window's behaviour whatever the framework adds there.
+    DefaultHandling({.event = Event::HScroll, .code = scrollCode, .position = position});
 }
 
-void CVornabyDlg::OnSystemCommand(unsigned command, int position)
+void CVornabyDlg::OnSystemCommand(unsigned command)
 {
     // The low four bits of a window command are free for the window's use.
     if ((command & 0xFFF0) == IDM_SYS_ABOUT)
         ShowAboutBox();
     else
-        DefaultHandling({.event = Event::SysCommand, .param = command, .position = position});
+        DefaultHandling({.event = Event::SysCommand, .param = command});
 }
 
 void CVornabyDlg::OnAbout()
@@ -149,5 +150,6 @@ void CVornabyDlg::OnAbout()
 
 void CVornabyDlg::OnPresetSelChange()
 {
-    // Picking a preset only fills the field; the next read takes it.
+    // Picking a preset only fills the field; the next read takes it. The row
+    // is kept so that the table says where a pick goes.
 }

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window: the tone form with its values, modes and slider.
 
@@ -7,23 +9,23 @@
 
 #include <cstdint>
 
-class CVornabyDlg : public CDialog {
+class CVornabyDlg : public fw::CDialog {
 public:
     CVornabyDlg();
     ~CVornabyDlg() override;
 
-    static const EventTable s_eventTable;
+    static const fw::EventTable s_eventTable;
 
 protected:
-    void ExchangeFields(FormExchange& exchange) override;
+    void ExchangeFields(fw::FormExchange& exchange) override;
     bool OnOpenForm() override;
-    [[nodiscard]] const EventTable& GetEventTable() const override { return s_eventTable; }
+    [[nodiscard]] const fw::EventTable& GetEventTable() const override { return s_eventTable; }
 
     void OnPlay();
     void OnAdvancedClicked();
-    void OnSliderScroll(int scrollCode, int position, CWnd* slider);
+    void OnSliderScroll(int scrollCode, int position);
     void OnPresetSelChange();
-    void OnSystemCommand(unsigned command, int position);
+    void OnSystemCommand(unsigned command);
     void OnAbout();
 
     // Declaration order matters: members are built in this order and the
@@ -31,11 +33,14 @@ protected:
     QIcon m_appIcon;
     std::int32_t m_frequencyHz = 1000;     // advanced mode
     std::int32_t m_durationMs = 300;       // advanced mode
-    CEdit m_durationEdit;
+    fw::CEdit m_durationEdit;
     std::int32_t m_advancedMode = 0;       // 1 when "Advanced  Mode" is checked
-    CEdit m_frequencyEdit;
-    CComboBox m_presetCombo;
+    fw::CEdit m_frequencyEdit;
+    fw::CComboBox m_presetCombo;
     std::int32_t m_presetFrequencyHz = 1000; // simple mode
     std::int32_t m_sliderPos = 1000;         // read as hertz
-    CSliderCtrl m_frequencySlider;
+    fw::CSliderCtrl m_frequencySlider;
+
+private:
+    static const fw::EventRow s_eventRows[];
 };

@@ -1,4 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "framework/CmdTarget.h"
+
+namespace fw {
 
 const EventTable CCmdTarget::s_eventTable{nullptr, {}};
 
@@ -29,3 +33,5 @@ bool CCmdTarget::Dispatch(const Message& message)
     }
     return false;
 }
+
+} // namespace fw

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Events and the static event tables that route them to member handlers.
 //
@@ -11,7 +13,8 @@
 #include <span>
 #include <type_traits>
 
-class CWnd;
+namespace fw {
+
 
 enum class Event {
     Command,    // a button click, a combo selection, ...; code is the notification
@@ -51,7 +54,6 @@ struct Message {
     int id = 0;              // identifier of the control that sent it
     unsigned param = 0;      // system command identifier
     int position = 0;        // slider position
-    CWnd* source = nullptr;  // the sending control's wrapper, where one exists
 };
 
 class CCmdTarget;
@@ -86,49 +88,51 @@ protected:
     [[nodiscard]] virtual const EventTable& GetEventTable() const { return s_eventTable; }
 };
 
-// Row makers. Each checks the handler's signature at compile time and makes a
-// thunk that calls it on the right class, so tables hold no casts.
-namespace events {
-
+// Row makers for the table of class T, used as EventRows<T>::OnCommand<&T::OnPlay>(...).
+// Each checks at compile time that the handler has its event's signature and
+// belongs to T or one of T's bases, and makes a thunk that calls it. Dispatch
+// hands a table's thunks only objects of the table's class (or classes derived
+// from it), so the one cast in a thunk always holds.
 template <class>
 struct MemberOf;
-template <class T, class R, class... Args>
-struct MemberOf<R (T::*)(Args...)> {
-    using Class = T;
+template <class C, class R, class... Args>
+struct MemberOf<R (C::*)(Args...)> {
+    using Class = C;
 };
-template <auto Handler>
-using ClassOf = typename MemberOf<decltype(Handler)>::Class;
 
-template <auto Handler>
-concept PlainHandler = std::is_same_v<decltype(Handler), void (ClassOf<Handler>::*)()>;
+template <auto Handler, class T, class Signature>
+concept HandlerOf = requires { typename MemberOf<decltype(Handler)>::Class; } &&
+                    std::is_same_v<decltype(Handler), Signature MemberOf<decltype(Handler)>::Class::*> &&
+                    std::is_base_of_v<typename MemberOf<decltype(Handler)>::Class, T>;
 
-// WM_COMMAND with a notification code from one control: void Handler().
-template <auto Handler>
-    requires PlainHandler<Handler>
-constexpr EventRow OnCommand(int code, int id)
-{
-    return {Event::Command, code, id,
-            [](CCmdTarget& t, const Message&) { (static_cast<ClassOf<Handler>&>(t).*Handler)(); }};
-}
+template <class T>
+    requires std::is_base_of_v<CCmdTarget, T>
+struct EventRows {
+    // A command with a notification code from one control: void Handler().
+    template <auto Handler>
+        requires HandlerOf<Handler, T, void()>
+    static constexpr EventRow OnCommand(int code, int id)
+    {
+        return {Event::Command, code, id, [](CCmdTarget& t, const Message&) { (static_cast<T&>(t).*Handler)(); }};
+    }
 
-// WM_HSCROLL from any slider: void Handler(int scrollCode, int position, CWnd* slider).
-template <auto Handler>
-    requires std::is_same_v<decltype(Handler), void (ClassOf<Handler>::*)(int, int, CWnd*)>
-constexpr EventRow OnHScroll()
-{
-    return {Event::HScroll, 0, 0, [](CCmdTarget& t, const Message& m) {
-                (static_cast<ClassOf<Handler>&>(t).*Handler)(m.code, m.position, m.source);
-            }};
-}
+    // A horizontal scroll from any slider: void Handler(int scrollCode, int position).
+    template <auto Handler>
+        requires HandlerOf<Handler, T, void(int, int)>
+    static constexpr EventRow OnHScroll()
+    {
+        return {Event::HScroll, 0, 0,
+                [](CCmdTarget& t, const Message& m) { (static_cast<T&>(t).*Handler)(m.code, m.position); }};
+    }
 
-// WM_SYSCOMMAND: void Handler(unsigned command, int position).
-template <auto Handler>
-    requires std::is_same_v<decltype(Handler), void (ClassOf<Handler>::*)(unsigned, int)>
-constexpr EventRow OnSysCommand()
-{
-    return {Event::SysCommand, 0, 0, [](CCmdTarget& t, const Message& m) {
-                (static_cast<ClassOf<Handler>&>(t).*Handler)(m.param, m.position);
-            }};
-}
+    // A window command: void Handler(unsigned command).
+    template <auto Handler>
+        requires HandlerOf<Handler, T, void(unsigned)>
+    static constexpr EventRow OnSysCommand()
+    {
+        return {Event::SysCommand, 0, 0,
+                [](CCmdTarget& t, const Message& m) { (static_cast<T&>(t).*Handler)(m.param); }};
+    }
+};
 
-} // namespace events
+} // namespace fw

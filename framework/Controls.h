@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the framework needs to know about each kind of control. Templates use
 // Qt's widgets; these helpers speak to them by kind, so the rest of the

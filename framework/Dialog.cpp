@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "framework/Dialog.h"
 
 #include "framework/Controls.h"
@@ -9,16 +11,13 @@
 
 #include <memory>
 
-const EventTable CDialog::s_eventTable{
-    &CCmdTarget::s_eventTable,
-    [] {
-        static constexpr EventRow rows[] = {
-            events::OnCommand<&CDialog::OnOK>(BN_CLICKED, IDOK),
-            events::OnCommand<&CDialog::OnCancel>(BN_CLICKED, IDCANCEL),
-        };
-        return std::span<const EventRow>(rows);
-    }(),
+namespace fw {
+
+const EventRow CDialog::s_eventRows[] = {
+    EventRows<CDialog>::OnCommand<&CDialog::OnOK>(BN_CLICKED, IDOK),
+    EventRows<CDialog>::OnCommand<&CDialog::OnCancel>(BN_CLICKED, IDCANCEL),
 };
+const EventTable CDialog::s_eventTable{&CCmdTarget::s_eventTable, s_eventRows};
 
 CDialog::CDialog(int templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
 
@@ -121,3 +120,5 @@ void CDialog::DefaultHandling(const Message& message)
         break;
     }
 }
+
+} // namespace fw

@@ -1,8 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // CDialog: a dialog built from a template and run modally.
 
 #include "framework/Menu.h"
 #include "framework/Wnd.h"
+
+namespace fw {
 
 class DialogWindow;
 class FormExchange;
@@ -59,6 +63,8 @@ protected:
     [[nodiscard]] const EventTable& GetEventTable() const override { return s_eventTable; }
 
 private:
+    static const EventRow s_eventRows[];
+
     CMenu m_systemMenu;
     int m_templateId;
     CWnd* m_parent;
@@ -66,3 +72,5 @@ private:
     bool m_endRequested = false;
     int m_result = IDCANCEL;
 };
+
+} // namespace fw

@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "framework/DialogUnits.h"
 
 #include <algorithm>
 #include <cmath>
+
+namespace fw {
 
 int DluToPixelsX(int dlu, BaseUnits base)
 {
@@ -32,3 +36,5 @@ BaseUnits FitCaptions(BaseUnits base, std::span<const CaptionFit> captions)
     }
     return base;
 }
+
+} // namespace fw

@@ -1,9 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Dialog units: templates give every size in units of the dialog font, so a
 // window grows with its font. One horizontal unit is a quarter of the font's
 // average character width, one vertical unit an eighth of its height.
 
 #include <span>
+
+namespace fw {
 
 struct BaseUnits {
     double x = 0; // average character width, pixels
@@ -36,3 +40,5 @@ struct CaptionFit {
 // control. The proportions of the template stay; only the scale changes.
 // Fonts whose letters run wide for their average width would clip otherwise.
 [[nodiscard]] BaseUnits FitCaptions(BaseUnits base, std::span<const CaptionFit> captions);
+
+} // namespace fw

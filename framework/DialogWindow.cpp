@@ -1,62 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "framework/DialogWindow.h"
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
-#include "framework/DialogUnits.h"
 #include "framework/Resources.h"
+#include "framework/TemplateLayout.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QFontMetricsF>
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
-#include <QStyle>
 
-#include <cmath>
-#include <vector>
+
+namespace fw {
 
 namespace {
-
-// Height of a combo box's field, in dialog units; the template's height for a
-// combo box is the height with its list dropped down.
-constexpr int kComboFieldDlu = 14;
-
-BaseUnits FontBaseUnits(const QFont& font)
-{
-    const QFontMetricsF metrics(font);
-    const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    return {metrics.horizontalAdvance(letters) / letters.size(), metrics.height()};
-}
-
-// Pixels a control's caption needs, with the frame, indicator and padding
-// its style draws around the text.
-int CaptionPixels(const QWidget* control)
-{
-    const QString text = fw::TextOf(control);
-    if (text.isEmpty() || control->isWindow())
-        return 0;
-    const QFontMetrics metrics(control->font());
-    const int textWidth = metrics.horizontalAdvance(text);
-    const QStyle* style = control->style();
-    if (qobject_cast<const QCheckBox*>(control))
-        return textWidth + style->pixelMetric(QStyle::PM_IndicatorWidth) +
-               style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4;
-    if (qobject_cast<const QPushButton*>(control))
-        return textWidth + 2 * style->pixelMetric(QStyle::PM_ButtonMargin) + 4;
-    if (qobject_cast<const QGroupBox*>(control))
-        return textWidth + 2 * metrics.averageCharWidth() + 8;
-    if (qobject_cast<const QLabel*>(control))
-        return textWidth + 2;
-    return 0;
-}
 
 ScrollCode ScrollCodeOf(int sliderAction)
 {
@@ -91,63 +56,15 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
     setWindowFlags(flags);
     setModal(true);
 
-    LayOut();
-    ShowPictures();
+    LayOutTemplate(*this);
+    ShowPictures(*this);
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         ConnectControl(control);
 }
 
-void DialogWindow::LayOut()
-{
-    // The template's geometry is in dialog units; uic has put it in place as if
-    // it were pixels. Convert every rectangle with the base units of the
-    // window's font, widened until every caption fits.
-    const QList<QWidget*> controls = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    std::vector<CaptionFit> captions;
-    for (const QWidget* control : controls)
-        captions.push_back({control->width(), CaptionPixels(control)});
-    const BaseUnits base = FitCaptions(FontBaseUnits(font()), captions);
-
-    for (QWidget* control : controls) {
-        const QRect dlu = control->geometry();
-        const Rect px = DluToPixels({dlu.x(), dlu.y(), dlu.width(), dlu.height()}, base);
-        QRect pixels(px.x, px.y, px.width, px.height);
-        if (auto* combo = qobject_cast<QComboBox*>(control)) {
-            const int field = std::max(DluToPixelsY(kComboFieldDlu, base), combo->sizeHint().height());
-            const int rowHeight = QFontMetrics(combo->font()).height() + 4;
-            combo->setMaxVisibleItems(std::max(1, (pixels.height() - field) / rowHeight));
-            pixels.setHeight(field);
-        }
-        control->setGeometry(pixels);
-        // A group box is a frame drawn behind the controls it surrounds; it must
-        // not take their clicks.
-        if (qobject_cast<QGroupBox*>(control)) {
-            control->lower();
-            control->setAttribute(Qt::WA_TransparentForMouseEvents);
-        }
-    }
-    const Rect client = DluToPixels({0, 0, width(), height()}, base);
-    setFixedSize(client.width, client.height);
-}
-
-void DialogWindow::ShowPictures()
-{
-    // A static picture names its icon by identifier; it is drawn as large as
-    // the control allows, from the icon's nearest size.
-    for (auto* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        const QVariant iconId = label->property(fw::kIconIdProperty);
-        if (!iconId.isValid())
-            continue;
-        const QIcon icon = LoadIcon(iconId.toInt());
-        const int side = std::min(label->width(), label->height());
-        label->setPixmap(icon.pixmap(QSize(side, side), devicePixelRatio()));
-        label->setAlignment(Qt::AlignCenter);
-    }
-}
-
 void DialogWindow::ConnectControl(QWidget* control)
 {
-    const int id = fw::ControlId(control);
+    const int id = ControlId(control);
     control->installEventFilter(this);
     for (QWidget* inner : control->findChildren<QWidget*>())
         inner->installEventFilter(this);
@@ -171,7 +88,7 @@ void DialogWindow::ConnectControl(QWidget* control)
             m_dialog.SendMessage({.event = Event::Command, .code = CBN_SELCHANGE, .id = id});
         });
     } else if (auto* slider = qobject_cast<QSlider*>(control)) {
-        fw::SetSliderRange(slider, fw::kSliderDefaultMin, fw::kSliderDefaultMax);
+        SetSliderRange(slider, kSliderDefaultMin, kSliderDefaultMax);
         // Only the user's own moves are scrolls; positions set by the program
         // come through valueChanged, which is not listened to.
         connect(slider, &QAbstractSlider::actionTriggered, this, [this, slider, id](int action) {
@@ -188,7 +105,7 @@ void DialogWindow::ConnectControl(QWidget* control)
 QWidget* DialogWindow::Control(int controlId) const
 {
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (fw::ControlId(control) == controlId)
+        if (ControlId(control) == controlId)
             return control;
     }
     return nullptr;
@@ -290,3 +207,5 @@ void DialogWindow::reject()
 {
     m_dialog.SendMessage({.event = Event::Command, .code = BN_CLICKED, .id = IDCANCEL});
 }
+
+} // namespace fw

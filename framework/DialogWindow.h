@@ -1,9 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
-// The Qt window behind a CDialog: builds the template's controls, lays them
-// out from dialog units, and turns what happens to them -- clicks, picks,
-// slider moves, Enter, Escape, the close box -- into the dialog's messages.
+// The Qt window behind a CDialog: builds the template's controls (laid out by
+// TemplateLayout) and turns what happens to them -- clicks, picks, slider
+// moves, Enter, Escape, the close box -- into the dialog's messages.
 
 #include <QDialog>
+
+class QMenu;
+
+namespace fw {
 
 class CDialog;
 struct DialogTemplate;
@@ -20,7 +26,7 @@ public:
     void FocusFirstTabStop();
 
     // The open window menu, while it is open (tests look at it).
-    [[nodiscard]] class QMenu* OpenWindowMenu() const { return m_openMenu; }
+    [[nodiscard]] QMenu* OpenWindowMenu() const { return m_openMenu; }
 
     // Cancelling reaches the dialog as IDCANCEL rather than closing behind its back.
     void reject() override;
@@ -32,13 +38,13 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void LayOut();
-    void ShowPictures();
     void ConnectControl(QWidget* control);
     // Enter and Escape as a dialog knows them; true when the key was taken.
     bool HandleDialogKey(QWidget* focus, QKeyEvent* key);
     void ShowWindowMenu(const QPoint& globalPos);
 
     CDialog& m_dialog;
-    class QMenu* m_openMenu = nullptr;
+    QMenu* m_openMenu = nullptr;
 };
+
+} // namespace fw

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "framework/FormExchange.h"
 
 #include "framework/Controls.h"
@@ -6,6 +8,8 @@
 #include "framework/Prompt.h"
 
 #include <QAbstractButton>
+
+namespace fw {
 
 QWidget* FormExchange::Transfer(int controlId)
 {
@@ -17,7 +21,7 @@ void FormExchange::Fail(const QString& prompt)
 {
     m_failed = true;
     ShowPrompt(m_dialog.Widget(), prompt);
-    fw::FocusAndSelect(m_lastControl);
+    FocusAndSelect(m_lastControl);
 }
 
 void FormExchange::IntegerText(int controlId, std::int32_t& member)
@@ -26,10 +30,10 @@ void FormExchange::IntegerText(int controlId, std::int32_t& member)
         return;
     QWidget* control = Transfer(controlId);
     if (!m_read) {
-        fw::SetTextOf(control, QString::fromStdString(FormatInt32(member)));
+        SetTextOf(control, QString::fromStdString(FormatInt32(member)));
         return;
     }
-    if (const auto value = ParseInt32(fw::TextOf(control).toStdString()))
+    if (const auto value = ParseInt32(TextOf(control).toStdString()))
         member = *value;
     else
         Fail(IntegerPromptText());
@@ -74,3 +78,5 @@ void FormExchange::Bind(int controlId, CWnd& wrapper)
         return;
     wrapper.Attach(m_dialog.GetDlgItem(controlId));
 }
+
+} // namespace fw

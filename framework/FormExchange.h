@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The exchange between a dialog's controls and its members. A dialog lists its
 // rows, in order, in one ExchangeFields function; each row is one call here.
@@ -7,15 +9,18 @@
 
 #include <cstdint>
 
+class QWidget;
+class QString;
+
+namespace fw {
+
 class CDialog;
 class CWnd;
-class QWidget;
 
 class FormExchange {
 public:
     FormExchange(CDialog& dialog, bool read) : m_dialog(dialog), m_read(read) {}
 
-    [[nodiscard]] bool Reading() const { return m_read; }
     [[nodiscard]] bool Failed() const { return m_failed; }
 
     // The control's text (a combo box's field) as a signed 32-bit integer.
@@ -38,10 +43,12 @@ public:
 
 private:
     QWidget* Transfer(int controlId);
-    void Fail(const class QString& prompt);
+    void Fail(const QString& prompt);
 
     CDialog& m_dialog;
     bool m_read;
     bool m_failed = false;
     QWidget* m_lastControl = nullptr;
 };
+
+} // namespace fw

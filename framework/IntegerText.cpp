@@ -1,6 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "framework/IntegerText.h"
 
 #include <charconv>
+
+namespace fw {
 
 namespace {
 
@@ -35,3 +39,5 @@ std::string FormatInt32(std::int32_t value)
 {
     return std::to_string(value);
 }
+
+} // namespace fw

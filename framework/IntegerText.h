@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Integer text as the form reads and writes it.
 
@@ -5,6 +7,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+namespace fw {
 
 // Reads a signed 32-bit decimal integer. Blanks (spaces, tabs) around the
 // number and one leading '+' or '-' are accepted; anything else -- an empty
@@ -14,3 +18,5 @@
 
 // Writes an integer as plain decimal text.
 [[nodiscard]] std::string FormatInt32(std::int32_t value);
+
+} // namespace fw

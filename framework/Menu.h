@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // CMenu: a window's own menu, as a list of commands. Choosing an item sends
 // its command to the window as a system command.
@@ -5,6 +7,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace fw {
 
 class CMenu {
 public:
@@ -22,3 +26,5 @@ public:
 private:
     std::vector<Item> m_items;
 };
+
+} // namespace fw

@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "framework/Prompt.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
+
+namespace fw {
 
 namespace {
 
@@ -38,3 +42,5 @@ void SetPromptWatcher(PromptWatcher watcher)
 {
     Watcher() = std::move(watcher);
 }
+
+} // namespace fw

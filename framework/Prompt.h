@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Prompts: modal message boxes with a warning icon and one OK button, titled
 // with the application's name. Every prompt passes through ShowPrompt, where a
@@ -11,6 +13,8 @@
 class QMessageBox;
 class QWidget;
 
+namespace fw {
+
 [[nodiscard]] QString IntegerPromptText();
 [[nodiscard]] QString RangePromptText(std::int32_t low, std::int32_t high);
 
@@ -21,3 +25,5 @@ void ShowPrompt(QWidget* owner, const QString& text);
 // read it and close it. Pass an empty function to stop watching.
 using PromptWatcher = std::function<void(QMessageBox&)>;
 void SetPromptWatcher(PromptWatcher watcher);
+
+} // namespace fw

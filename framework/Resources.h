@@ -1,13 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
-// The program's resources, found by numeric identifier. The framework declares
-// these lookups; the program's resources/ folder defines them, and every
-// executable links exactly one set (tests may link a set of their own).
+// The program's resources, found by numeric identifier. The program hands its
+// set to the framework once, at start-up (InstallResources); every lookup the
+// framework makes goes through that set.
 
 #include <QIcon>
 
+#include <span>
 #include <string>
 
 class QDialog;
+
+namespace fw {
 
 struct DialogTemplate {
     int id;
@@ -17,6 +22,22 @@ struct DialogTemplate {
     bool minimizeBox; // the frame offers minimise
     bool appWindow;   // a top-level application window with its own task-bar entry
 };
+
+struct StringResource {
+    int id;
+    const char* text;
+};
+
+struct ResourceSet {
+    std::span<const DialogTemplate> templates;
+    std::span<const StringResource> strings;
+    // The icon with this identifier; a null icon when there is none.
+    QIcon (*loadIcon)(int id);
+};
+
+// Makes resources the set every lookup below searches. Until a set is
+// installed, every lookup finds nothing.
+void InstallResources(const ResourceSet& resources);
 
 // The template with this identifier, or nullptr.
 [[nodiscard]] const DialogTemplate* FindDialogTemplate(int id);
@@ -30,3 +51,5 @@ struct DialogTemplate {
 // The application's title, when the string table holds one; otherwise the
 // application takes its executable's file name.
 inline constexpr int IDS_APP_TITLE = 0xE000;
+
+} // namespace fw

@@ -1,7 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "framework/WinApp.h"
 
 #include "framework/Resources.h"
-#include "tone/Beep.h"
+#include "framework/Wait.h"
 
 #include <QApplication>
 
@@ -10,6 +12,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+
+namespace fw {
 
 namespace {
 
@@ -35,8 +39,6 @@ CWinApp* CWinApp::Current()
 
 bool CWinApp::StartUp()
 {
-    // The sound device opens in the background while the window comes up.
-    vornaby::tone::PrepareBeep();
     return true;
 }
 
@@ -84,11 +86,14 @@ int RunApplication(int argc, char** argv)
     char* toolkitArgv[] = {program, nullptr};
     QApplication application(toolkitArgc, toolkitArgv);
     NameApplication(program);
+    WatchSignals();
 
     CWinApp* app = CWinApp::Current();
     if (!app)
         return 1;
     if (app->StartUp())
         return QApplication::exec();
-    return 0;
+    return QuitStatus();
 }
+
+} // namespace fw

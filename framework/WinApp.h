@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // CWinApp: the application object. The program defines exactly one, as a
 // global; the framework's entry creates the toolkit's application, calls its
@@ -6,6 +8,8 @@
 #include "framework/CmdTarget.h"
 
 #include <string_view>
+
+namespace fw {
 
 class CWnd;
 
@@ -25,7 +29,8 @@ public:
     // The one application object.
     [[nodiscard]] static CWinApp* Current();
 
-    // The main window, while there is one.
+    // The main window, while it runs. The framework reads nothing from it; it
+    // is kept because the application object's contract names it.
     CWnd* m_mainWindow = nullptr;
 };
 
@@ -36,4 +41,7 @@ void NameApplication(const char* argv0);
 
 // The framework's entry, called from main. Command-line arguments are not
 // handed to the toolkit, so no argument changes what the program does.
+// Returns 0, or the status RequestQuit asked for (a signal ended the program).
 int RunApplication(int argc, char** argv);
+
+} // namespace fw

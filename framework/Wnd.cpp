@@ -1,9 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "framework/Wnd.h"
 
 #include "framework/Controls.h"
 
 #include <QSlider>
 #include <QWidget>
+
+namespace fw {
 
 void CWnd::Attach(QWidget* widget)
 {
@@ -12,7 +16,7 @@ void CWnd::Attach(QWidget* widget)
 
 void CWnd::SetWindowText(std::string_view text)
 {
-    fw::SetTextOf(m_widget, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    SetTextOf(m_widget, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void CWnd::EnableWindow(bool enable)
@@ -21,7 +25,7 @@ void CWnd::EnableWindow(bool enable)
         m_widget->setEnabled(enable);
 }
 
-void CWnd::SetIcon(const QIcon& icon, bool)
+void CWnd::SetIcon(const QIcon& icon)
 {
     if (m_widget)
         m_widget->setWindowIcon(icon);
@@ -41,7 +45,7 @@ void CSliderCtrl::SetRange(int minimum, int maximum, bool redraw)
     if (QSlider* slider = AsSlider(Widget())) {
         // Range changes that move the thumb are the program's, not the user's:
         // QSlider reports them through valueChanged, which nothing here hears.
-        fw::SetSliderRange(slider, minimum, maximum);
+        SetSliderRange(slider, minimum, maximum);
         if (redraw)
             slider->update();
     }
@@ -60,3 +64,5 @@ int CSliderCtrl::GetPos() const
     const QSlider* slider = AsSlider(Widget());
     return slider ? slider->sliderPosition() : 0;
 }
+
+} // namespace fw

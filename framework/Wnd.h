@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // CWnd: a window or control as the program sees it. A wrapper is attached to
 // its widget once (by the form's first exchange, or when a dialog opens) and
@@ -12,6 +14,8 @@
 #include <QIcon>
 #include <QWidget>
 
+namespace fw {
+
 class CWnd : public CCmdTarget {
 public:
     CWnd() = default;
@@ -23,9 +27,9 @@ public:
     void SetWindowText(std::string_view text);
     void EnableWindow(bool enable);
 
-    // The window's icon, big (task bar, switcher) or small (caption). Qt
-    // keeps one icon with every size in it, so both set the same one.
-    void SetIcon(const QIcon& icon, bool big);
+    // The window's icon. Qt keeps one icon with every size in it, so this one
+    // call serves the caption, the task bar and the switcher alike.
+    void SetIcon(const QIcon& icon);
 
 private:
     QPointer<QWidget> m_widget;
@@ -43,3 +47,5 @@ public:
     void SetPos(int position);
     [[nodiscard]] int GetPos() const;
 };
+
+} // namespace fw

@@ -1,12 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 // The program's resources: dialog templates, strings and icons, by identifier.
 
-#include "framework/Resources.h"
+#include "resources/ProgramResources.h"
+
 #include "resources/resource.h"
 #include "ui_about_form.h"
 #include "ui_main_form.h"
-
-#include <algorithm>
-#include <iterator>
 
 namespace {
 
@@ -20,38 +20,17 @@ void BuildAboutForm(QDialog& window)
     Ui::AboutForm().setupUi(&window);
 }
 
-constexpr DialogTemplate kTemplates[] = {
+constexpr fw::DialogTemplate kTemplates[] = {
     {IDD_MAIN_FORM, BuildMainForm, /*minimizeBox=*/true, /*appWindow=*/true},
     {IDD_ABOUT_FORM, BuildAboutForm, /*minimizeBox=*/false, /*appWindow=*/false},
 };
 
-struct StringResource {
-    int id;
-    const char* text;
-};
-
-constexpr StringResource kStrings[] = {
-    {IDS_APP_TITLE, "Vornaby"},
+constexpr fw::StringResource kStrings[] = {
+    {fw::IDS_APP_TITLE, "Vornaby"},
     {IDS_ABOUT_ITEM, "&About Vornaby..."},
 };
 
-} // namespace
-
-const DialogTemplate* FindDialogTemplate(int id)
-{
-    const auto* found = std::find_if(std::begin(kTemplates), std::end(kTemplates),
-                                     [id](const DialogTemplate& t) { return t.id == id; });
-    return found == std::end(kTemplates) ? nullptr : found;
-}
-
-std::string LoadString(int id)
-{
-    const auto* found = std::find_if(std::begin(kStrings), std::end(kStrings),
-                                     [id](const StringResource& s) { return s.id == id; });
-    return found == std::end(kStrings) ? std::string() : std::string(found->text);
-}
-
-QIcon LoadIcon(int id)
+QIcon LoadProgramIcon(int id)
 {
     if (id != IDI_APP)
         return {};
@@ -61,4 +40,15 @@ QIcon LoadIcon(int id)
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/vornaby-%1.png").arg(size), QSize(size, size));
     return QIcon::fromTheme(QStringLiteral("vornaby"), icon);
+}
+
+} // namespace
+
+const fw::ResourceSet& ProgramResources()
+{
+    // The icons are compiled into this library; referring to them here makes
+    // every executable that uses these resources carry them.
+    Q_INIT_RESOURCE(icons);
+    static const fw::ResourceSet resources{kTemplates, kStrings, LoadProgramIcon};
+    return resources;
 }

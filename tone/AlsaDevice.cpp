@@ -1,11 +1,15 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "tone/AlsaDevice.h"
 
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <limits>
+#include <mutex>
 
 namespace vornaby::tone {
 namespace {
@@ -16,7 +20,7 @@ constexpr unsigned kPeriodUs = 10000;
 constexpr unsigned kBufferUs = 100000;
 
 // Silences alsa-lib's own error printing: failures are reported by our return
-// values, and a desktop program should not litter the terminal.
+// values and once by Fail, and a desktop program should not litter the terminal.
 void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 template <typename Sample>
@@ -27,11 +31,36 @@ Sample ToInteger(float value)
     return static_cast<Sample>(std::clamp(scaled, -full, full));
 }
 
+template <typename Sample>
+void Put(unsigned char*& out, Sample sample)
+{
+    std::memcpy(out, &sample, sizeof sample);
+    out += sizeof sample;
+}
+
 } // namespace
+
+void ConvertFrames(std::span<const float> frames, SampleFormat format, unsigned channels,
+                   std::vector<unsigned char>& out)
+{
+    const std::size_t sampleBytes = format == SampleFormat::S16 ? 2 : 4;
+    out.resize(frames.size() * channels * sampleBytes);
+    unsigned char* next = out.data();
+    for (const float frame : frames) {
+        for (unsigned c = 0; c < channels; ++c) {
+            switch (format) {
+            case SampleFormat::Float: Put(next, frame); break;
+            case SampleFormat::S32: Put(next, ToInteger<std::int32_t>(frame)); break;
+            case SampleFormat::S16: Put(next, ToInteger<std::int16_t>(frame)); break;
+            }
+        }
+    }
+}
 
 AlsaDevice::AlsaDevice(std::string pcmName) : m_pcmName(std::move(pcmName))
 {
-    snd_lib_error_set_handler(QuietAlsa);
+    static std::once_flag quiet;
+    std::call_once(quiet, [] { snd_lib_error_set_handler(QuietAlsa); });
 }
 
 AlsaDevice::~AlsaDevice()
@@ -39,57 +68,82 @@ AlsaDevice::~AlsaDevice()
     Close();
 }
 
+bool AlsaDevice::Fail(const char* what, int error)
+{
+    if (!m_reported)
+        std::fprintf(stderr, "vornaby: sound device \"%s\": %s: %s\n", m_pcmName.c_str(), what, snd_strerror(error));
+    m_reported = true;
+    return false;
+}
+
 bool AlsaDevice::Open()
 {
     // Opened without blocking so that a busy device fails at once instead of
     // holding the caller; writes block afterwards.
-    if (snd_pcm_open(&m_pcm, m_pcmName.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
+    if (const int err = snd_pcm_open(&m_pcm, m_pcmName.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK); err < 0) {
         m_pcm = nullptr;
+        return Fail("cannot open", err);
+    }
+    if (!Configure()) {
+        Close();
         return false;
     }
-    snd_pcm_nonblock(m_pcm, 0);
+    m_reported = false;
+    return true;
+}
+
+bool AlsaDevice::Configure()
+{
+    if (const int err = snd_pcm_nonblock(m_pcm, 0); err < 0)
+        return Fail("cannot make writes blocking", err);
 
     snd_pcm_hw_params_t* hw = nullptr;
     snd_pcm_hw_params_alloca(&hw);
-    snd_pcm_hw_params_any(m_pcm, hw);
-    snd_pcm_hw_params_set_access(m_pcm, hw, SND_PCM_ACCESS_RW_INTERLEAVED);
+    if (const int err = snd_pcm_hw_params_any(m_pcm, hw); err < 0)
+        return Fail("no configuration", err);
+    if (const int err = snd_pcm_hw_params_set_access(m_pcm, hw, SND_PCM_ACCESS_RW_INTERLEAVED); err < 0)
+        return Fail("no interleaved access", err);
     // Synthesise at the rate the device really runs rather than let a
-    // resampler blur the tone.
-    snd_pcm_hw_params_set_rate_resample(m_pcm, hw, 0);
+    // resampler blur the tone. Not every device offers the choice.
+    (void)snd_pcm_hw_params_set_rate_resample(m_pcm, hw, 0);
 
     if (snd_pcm_hw_params_set_format(m_pcm, hw, SND_PCM_FORMAT_FLOAT_LE) == 0)
-        m_format = Format::Float;
+        m_format = SampleFormat::Float;
     else if (snd_pcm_hw_params_set_format(m_pcm, hw, SND_PCM_FORMAT_S32_LE) == 0)
-        m_format = Format::S32;
-    else if (snd_pcm_hw_params_set_format(m_pcm, hw, SND_PCM_FORMAT_S16_LE) == 0)
-        m_format = Format::S16;
+        m_format = SampleFormat::S32;
+    else if (const int err = snd_pcm_hw_params_set_format(m_pcm, hw, SND_PCM_FORMAT_S16_LE); err == 0)
+        m_format = SampleFormat::S16;
     else
-        return Close(), false;
+        return Fail("no float, 32-bit or 16-bit samples", err);
 
     m_channels = 1;
     if (snd_pcm_hw_params_set_channels(m_pcm, hw, 1) < 0) {
         unsigned channels = 2;
-        if (snd_pcm_hw_params_set_channels_near(m_pcm, hw, &channels) < 0)
-            return Close(), false;
+        if (const int err = snd_pcm_hw_params_set_channels_near(m_pcm, hw, &channels); err < 0)
+            return Fail("no channel count", err);
         m_channels = channels;
     }
 
     unsigned rate = kPreferredRate;
-    if (snd_pcm_hw_params_set_rate_near(m_pcm, hw, &rate, nullptr) < 0)
-        return Close(), false;
+    if (const int err = snd_pcm_hw_params_set_rate_near(m_pcm, hw, &rate, nullptr); err < 0)
+        return Fail("no sample rate", err);
+    // Period and buffer are wishes; whatever the device grants works.
     unsigned periodUs = kPeriodUs;
     unsigned bufferUs = kBufferUs;
-    snd_pcm_hw_params_set_period_time_near(m_pcm, hw, &periodUs, nullptr);
-    snd_pcm_hw_params_set_buffer_time_near(m_pcm, hw, &bufferUs, nullptr);
-    if (snd_pcm_hw_params(m_pcm, hw) < 0)
-        return Close(), false;
+    (void)snd_pcm_hw_params_set_period_time_near(m_pcm, hw, &periodUs, nullptr);
+    (void)snd_pcm_hw_params_set_buffer_time_near(m_pcm, hw, &bufferUs, nullptr);
+    if (const int err = snd_pcm_hw_params(m_pcm, hw); err < 0)
+        return Fail("cannot be configured", err);
 
     // Start as soon as the first frames arrive: the tone begins at once.
     snd_pcm_sw_params_t* sw = nullptr;
     snd_pcm_sw_params_alloca(&sw);
-    snd_pcm_sw_params_current(m_pcm, sw);
-    snd_pcm_sw_params_set_start_threshold(m_pcm, sw, 1);
-    snd_pcm_sw_params(m_pcm, sw);
+    if (const int err = snd_pcm_sw_params_current(m_pcm, sw); err < 0)
+        return Fail("no software configuration", err);
+    if (const int err = snd_pcm_sw_params_set_start_threshold(m_pcm, sw, 1); err < 0)
+        return Fail("no start threshold", err);
+    if (const int err = snd_pcm_sw_params(m_pcm, sw); err < 0)
+        return Fail("cannot take the start threshold", err);
 
     m_rate = rate;
     return true;
@@ -98,7 +152,7 @@ bool AlsaDevice::Open()
 void AlsaDevice::Close()
 {
     if (m_pcm)
-        snd_pcm_close(m_pcm);
+        snd_pcm_close(m_pcm); // nothing to do about a failure here
     m_pcm = nullptr;
     m_rate = 0;
 }
@@ -116,30 +170,6 @@ std::uint32_t AlsaDevice::Begin()
     return m_rate;
 }
 
-void AlsaDevice::Convert(std::span<const float> frames)
-{
-    const std::size_t sampleBytes = m_format == Format::S16 ? 2 : 4;
-    m_buffer.resize(frames.size() * m_channels * sampleBytes);
-    unsigned char* out = m_buffer.data();
-    for (const float frame : frames) {
-        for (unsigned c = 0; c < m_channels; ++c, out += sampleBytes) {
-            switch (m_format) {
-            case Format::Float: std::memcpy(out, &frame, 4); break;
-            case Format::S32: {
-                const auto s = ToInteger<std::int32_t>(frame);
-                std::memcpy(out, &s, 4);
-                break;
-            }
-            case Format::S16: {
-                const auto s = ToInteger<std::int16_t>(frame);
-                std::memcpy(out, &s, 2);
-                break;
-            }
-            }
-        }
-    }
-}
-
 bool AlsaDevice::WriteConverted(std::size_t frameCount)
 {
     const std::size_t frameBytes = m_buffer.size() / frameCount;
@@ -154,6 +184,7 @@ bool AlsaDevice::WriteConverted(std::size_t frameCount)
         // An underrun or a suspend: recover and write the same frames again.
         if (n == -EAGAIN || snd_pcm_recover(m_pcm, static_cast<int>(n), 1) == 0)
             continue;
+        Fail("write failed", static_cast<int>(n));
         Close();
         return false;
     }
@@ -166,7 +197,7 @@ bool AlsaDevice::Write(std::span<const float> frames)
         return false;
     if (frames.empty())
         return true;
-    Convert(frames);
+    ConvertFrames(frames, m_format, m_channels, m_buffer);
     return WriteConverted(frames.size());
 }
 
@@ -174,15 +205,16 @@ bool AlsaDevice::Drain()
 {
     if (!m_pcm)
         return false;
-    const int err = snd_pcm_drain(m_pcm);
-    if (err < 0 && snd_pcm_recover(m_pcm, err, 1) < 0) {
+    if (const int err = snd_pcm_drain(m_pcm); err < 0 && snd_pcm_recover(m_pcm, err, 1) < 0) {
+        Fail("drain failed", err);
         Close();
         return false;
     }
     // Ready the stream for the next tone now, while nobody waits for it: on
     // PulseAudio this reconnects the stream, which is better done here than
-    // between a press of "play" and the first frame.
-    snd_pcm_prepare(m_pcm);
+    // between a press of "play" and the first frame. Begin tries again if
+    // this fails.
+    (void)snd_pcm_prepare(m_pcm);
     return true;
 }
 

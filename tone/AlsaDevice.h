@@ -1,15 +1,26 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The ALSA sound device. On a desktop the "default" PCM reaches PipeWire or
 // PulseAudio through their ALSA plugins, so this one path serves every stack.
 
 #include "tone/SoundDevice.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
 typedef struct _snd_pcm snd_pcm_t;
 
 namespace vornaby::tone {
+
+enum class SampleFormat { Float, S32, S16 };
+
+// Mono float frames as interleaved little-endian samples of format, the same
+// sample in each of channels channels; integers are rounded and clipped to
+// full scale. out is resized to fit.
+void ConvertFrames(std::span<const float> frames, SampleFormat format, unsigned channels,
+                   std::vector<unsigned char>& out);
 
 class AlsaDevice final : public SoundDevice {
 public:
@@ -26,20 +37,20 @@ public:
     static constexpr std::uint32_t kPreferredRate = 48000;
 
 private:
-    enum class Format { Float, S32, S16 };
-
     bool Open();
+    bool Configure();
     void Close();
-    // Converts mono frames to the device's format and channel count.
-    void Convert(std::span<const float> frames);
+    // Says once on standard error why the device failed; false, for returning.
+    bool Fail(const char* what, int error);
     bool WriteConverted(std::size_t frameCount);
 
     std::string m_pcmName;
     snd_pcm_t* m_pcm = nullptr;
     std::uint32_t m_rate = 0;
     unsigned m_channels = 1;
-    Format m_format = Format::Float;
+    SampleFormat m_format = SampleFormat::Float;
     std::vector<unsigned char> m_buffer;
+    bool m_reported = false; // a failure has been reported and none has cleared since
 };
 
 } // namespace vornaby::tone

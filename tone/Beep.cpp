@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "tone/Beep.h"
 
 #include "tone/SoundDevice.h"
 #include "tone/Synth.h"
 
+#include <algorithm>
 #include <array>
 #include <mutex>
 #include <thread>
@@ -12,19 +15,20 @@ namespace {
 
 std::mutex g_toneMutex;
 
-// Frames handed to the device per write: about 85 ms at 48 kHz, more than the
-// device's buffer holds. The first write fills the whole buffer before the
+// The first write, about 85 ms at 48 kHz, fills the device's buffer before the
 // stream starts, so a stream never starts on a sliver and runs dry when this
 // thread is late; the device starts playing as soon as the first frames are
 // in, so this costs no latency.
-constexpr std::size_t kBlockFrames = 4096;
+constexpr std::size_t kFirstBlockFrames = 4096;
+// Later writes are short, so that a stop is seen within about 10 ms.
+constexpr std::size_t kBlockFrames = 512;
 
 } // namespace
 
-bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs)
+bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs, std::stop_token stop)
 {
     const std::lock_guard lock(g_toneMutex);
-    if (durationMs == 0)
+    if (durationMs == 0 || stop.stop_requested())
         return true;
     SoundDevice& device = CurrentSoundDevice();
     const std::uint32_t rate = device.Begin();
@@ -32,11 +36,18 @@ bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs)
         return false;
 
     ToneGenerator tone(rate, frequencyHz, durationMs);
-    std::array<float, kBlockFrames> block{};
+    std::array<float, kFirstBlockFrames> block{};
+    std::size_t blockFrames = kFirstBlockFrames;
+    bool stopping = false;
     while (tone.FramesLeft() > 0) {
-        const std::size_t n = tone.Generate(block);
+        if (!stopping && stop.stop_requested()) {
+            tone.EndSoon();
+            stopping = true;
+        }
+        const std::size_t n = tone.Generate(std::span(block).first(blockFrames));
         if (!device.Write(std::span(block).first(n)))
             return false;
+        blockFrames = kBlockFrames;
     }
     return device.Drain();
 }

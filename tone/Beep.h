@@ -1,7 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The tone service: sounds a pure tone and returns when it has ended.
 
 #include <cstdint>
+#include <stop_token>
 
 namespace vornaby::tone {
 
@@ -11,7 +14,10 @@ namespace vornaby::tone {
 // the rate: silence rather than an alias) or when there is no device; false
 // also when the device fails part-way. A 0 ms tone
 // sounds nothing and succeeds. One tone at a time: concurrent callers queue.
-bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs);
+// A stop requested through stop ends the tone early: it fades out over one
+// ramp from the frame it has reached, so it stops without a click, and Beep
+// returns once that fade has been heard.
+bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs, std::stop_token stop = {});
 
 // Opens and readies the sound device on a background thread, so that the
 // first tone starts as quickly as every later one. Returns at once.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one seam between the tone service and the sound hardware. The program uses
 // the ALSA device; tests may put a recording stand-in in its place, and every

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "tone/Synth.h"
 
 #include <algorithm>
@@ -41,6 +43,14 @@ double ToneGenerator::Gain(std::uint64_t frame) const
     // and the offset are exact mirror images.
     const double x = (static_cast<double>(fromEdge) + 0.5) / static_cast<double>(m_rampFrames);
     return 0.5 - 0.5 * std::cos(std::numbers::pi * x);
+}
+
+void ToneGenerator::EndSoon()
+{
+    // Gain() ramps over the last m_rampFrames of m_totalFrames, so moving the
+    // end is the whole of it. Gain takes the nearer edge, so a tone stopped
+    // during its onset rises a little further before it falls, smoothly.
+    m_totalFrames = std::min(m_totalFrames, m_next + m_rampFrames);
 }
 
 std::size_t ToneGenerator::Generate(std::span<float> out)

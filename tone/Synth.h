@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pure synthesiser: sample rate, frequency and duration in, float frames out.
 
@@ -35,6 +37,10 @@ public:
     // Fills the front of out with the next frames; returns how many it wrote
     // (fewer than out.size() only at the end of the tone).
     std::size_t Generate(std::span<float> out);
+
+    // Ends the tone one ramp from the frame it has reached, fading out as it
+    // would at its natural end; a tone already that near its end is unchanged.
+    void EndSoon();
 
 private:
     [[nodiscard]] double Gain(std::uint64_t frame) const;

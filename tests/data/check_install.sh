@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
 # check_install.sh BUILD_DIR SOURCE_DIR
 # The desktop entry and AppStream metadata validate; an install into any prefix
 # lays out binary, menu entry, metadata and every icon size; and the program,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 // The About box, the window menu that offers it, and the window's icon.
 
 #include "support/ProbeDlg.h"
@@ -13,6 +15,7 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace fw;
 using namespace test;
 
 namespace {
@@ -31,7 +34,8 @@ QStringList LabelTexts(QWidget& window)
 class AboutTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { NameApplication("vornaby"); }
+    void initTestCase() { SetUpApplication(); }
+    void cleanup() { QVERIFY(NoWindowLeftOpen()); }
 
     void aboutBoxShowsItselfAndClosesEveryWay_data()
     {

@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 // The main window against real widgets: its first state, the tone form's
 // exchange and "play", Enter and Escape, mode switching and the slider.
 
 #include "support/ProbeDlg.h"
 #include "framework/WinApp.h"
+#include "dialogs/ToneLimits.h"
 #include "resources/resource.h"
 #include "support/Harness.h"
 
@@ -19,7 +22,9 @@
 #include <QTest>
 #include <QWheelEvent>
 
+using namespace fw;
 using namespace test;
+using namespace tone_limits;
 
 namespace {
 
@@ -81,8 +86,8 @@ QList<int> TabOrder(QWidget&)
 class MainDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { NameApplication("vornaby"); }
-    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty() || !QApplication::activeModalWidget()); }
+    void initTestCase() { SetUpApplication(); }
+    void cleanup() { QVERIFY(NoWindowLeftOpen()); }
 
     void opensInItsFirstState()
     {
@@ -98,8 +103,19 @@ private slots:
             for (auto* group : w.findChildren<QGroupBox*>())
                 statics << group->title();
             statics.sort();
-            QCOMPARE(statics, (QStringList{"(1-20000)", "(50-10000)", "Advanced Mode", "Frequency(hz)",
+            // The hints show the limits the form checks.
+            const QString frequencyHint = QString("(%1-%2)").arg(kMinFrequencyHz).arg(kMaxFrequencyHz);
+            const QString durationHint = QString("(%1-%2)").arg(kMinDurationMs).arg(kMaxDurationMs);
+            QCOMPARE(statics, (QStringList{frequencyHint, durationHint, "Advanced Mode", "Frequency(hz)",
                                            "Frequency(hz)", "Simple Mode", "time(ms)"}));
+            // Every control of the template carries a declared identifier, and
+            // every declared one is in the template.
+            QList<int> ids;
+            for (auto* control : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (ControlId(control) != -1)
+                    ids << ControlId(control);
+            std::sort(ids.begin(), ids.end());
+            QCOMPARE(ids, QList<int>(std::begin(kMainFormControls), std::end(kMainFormControls)));
 
             QStringList presets;
             for (int i = 0; i < Combo(w)->count(); ++i)
@@ -200,8 +216,7 @@ private slots:
         RunModal(dialog, [&](QWidget& w) {
             Click(w, IDC_PLAY);
             QCOMPARE(recorder.tones.size(), 1u);
-            QCOMPARE(recorder.tones[0].DurationMs(), 300.0);
-            QVERIFY(std::abs(recorder.tones[0].FrequencyHz() - 1000.0) < 0.05);
+            QVERIFY(recorder.tones[0].Is(1000, 300));
 
             // The arrow keys step through the list from the preset shown.
             Combo(w)->setFocus();
@@ -217,8 +232,7 @@ private slots:
             QCOMPARE(recorder.tones.size(), 1u);
             Click(w, IDC_PLAY);
             QCOMPARE(recorder.tones.size(), 2u);
-            QCOMPARE(recorder.tones[1].DurationMs(), 300.0);
-            QVERIFY(std::abs(recorder.tones[1].FrequencyHz() - 40.0) < 0.01);
+            QVERIFY(recorder.tones[1].Is(40, 300));
             QVERIFY(prompts.seen.empty());
         });
     }
@@ -264,8 +278,8 @@ private slots:
                 QCOMPARE(Combo(w)->lineEdit()->selectedText(), typed);
             }
             QCOMPARE(recorder.tones.size(), sounds ? 1u : 0u);
-            if (sounds && heldHz > 10)
-                QVERIFY(std::abs(recorder.tones[0].FrequencyHz() - heldHz) < 0.05);
+            if (sounds)
+                QVERIFY(recorder.tones[0].Is(heldHz, 300));
         });
     }
 
@@ -316,69 +330,59 @@ private slots:
                 QCOMPARE(recorder.tones.size(), 0u);
             } else {
                 QCOMPARE(recorder.tones.size(), 1u);
-                QCOMPARE(recorder.tones[0].DurationMs(), double(toneMs));
-                if (toneHz > 10)
-                    QVERIFY2(std::abs(recorder.tones[0].FrequencyHz() - toneHz) < 0.05, qPrintable(QString::number(recorder.tones[0].FrequencyHz())));
+                QVERIFY(recorder.tones[0].Is(toneHz, toneMs));
             }
         });
     }
 
+    void enterEscapeAndClose_data()
+    {
+        QTest::addColumn<QString>("typed"); // into the preset field
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("result");    // 0: the window stays open
+        QTest::addColumn<int>("heldHz");
+        QTest::addColumn<int>("prompts");
+        QTest::addColumn<int>("tones");
+        QTest::newRow("Enter in the field accepts") << "440" << "enter" << int(IDOK) << 440 << 0 << 0;
+        QTest::newRow("Enter with 0 prompts") << "0" << "enter" << 0 << 0 << 1 << 0;
+        QTest::newRow("Enter on a button presses it") << "440" << "enter on play" << 0 << 440 << 0 << 1;
+        QTest::newRow("Escape cancels unread") << "junk" << "escape" << int(IDCANCEL) << 1000 << 0 << 0;
+        QTest::newRow("close box cancels unread") << "junk" << "close" << int(IDCANCEL) << 1000 << 0 << 0;
+    }
     void enterEscapeAndClose()
     {
-        PromptRecorder prompts;
-        {
-            // Enter in the combo's field with valid values accepts the dialog.
-            ProbeDlg dialog;
-            const int result = RunModal(dialog, [&](QWidget& w) {
-                TypeInto(Control(w, IDC_PRESET), "440");
+        QFETCH(QString, typed);
+        QFETCH(QString, how);
+        QFETCH(int, result);
+        QFETCH(int, heldHz);
+        QFETCH(int, prompts);
+        QFETCH(int, tones);
+        PromptRecorder seen;
+        ToneRecorder recorder;
+        ProbeDlg dialog;
+        bool openAfter = false;
+        const int ended = RunModal(dialog, [&](QWidget& w) {
+            TypeInto(Control(w, IDC_PRESET), typed);
+            if (how == "enter")
                 QTest::keyClick(Combo(w)->lineEdit(), Qt::Key_Return);
-            });
-            QCOMPARE(result, IDOK);
-            QCOMPARE(dialog.m_presetFrequencyHz, 440);
-        }
-        {
-            // With 0 there, the range prompt and the dialog stays open; the
-            // list never takes what was typed.
-            ProbeDlg dialog;
-            RunModal(dialog, [&](QWidget& w) {
-                TypeInto(Control(w, IDC_PRESET), "0");
-                QTest::keyClick(Combo(w)->lineEdit(), Qt::Key_Enter);
-                QCOMPARE(prompts.seen.size(), 1u);
-                QVERIFY(w.isVisible());
-                QCOMPARE(Combo(w)->count(), 14);
-                TypeInto(Control(w, IDC_PRESET), "1");
-                QCOMPARE(TextOf(w, IDC_PRESET), QStringLiteral("1")); // no completion from the list
-            });
-        }
-        prompts.Clear();
-        {
-            // Enter on a focused button presses it (About is focused at first).
-            ProbeDlg dialog;
-            RunModal(dialog, [&](QWidget& w) {
+            else if (how == "enter on play") {
                 Control(w, IDC_PLAY)->setFocus();
-                ToneRecorder recorder;
                 PressKey(w, Qt::Key_Return);
-                QVERIFY(w.isVisible());
-                QCOMPARE(recorder.tones.size(), 1u);
-            });
-        }
-        {
-            // Escape and the close box cancel without reading.
-            for (const bool escape : {true, false}) {
-                ProbeDlg dialog;
-                const int result = RunModal(dialog, [&](QWidget& w) {
-                    TypeInto(Control(w, IDC_PRESET), "junk");
-                    if (escape)
-                        PressKey(w, Qt::Key_Escape);
-                    else
-                        w.close();
-                    QVERIFY(!w.isVisible());
-                });
-                QCOMPARE(result, IDCANCEL);
-                QCOMPARE(dialog.m_presetFrequencyHz, 1000);
-            }
-        }
-        QVERIFY(prompts.seen.empty());
+            } else if (how == "escape")
+                PressKey(w, Qt::Key_Escape);
+            else
+                w.close();
+            openAfter = w.isVisible();
+            // The list never takes what was typed, nor completes from it.
+            QCOMPARE(Combo(w)->count(), 14);
+            QCOMPARE(TextOf(w, IDC_PRESET), typed);
+        });
+        QCOMPARE(openAfter, result == 0);
+        if (result != 0)
+            QCOMPARE(ended, result);
+        QCOMPARE(dialog.m_presetFrequencyHz, heldHz);
+        QCOMPARE(int(seen.seen.size()), prompts);
+        QCOMPARE(int(recorder.tones.size()), tones);
     }
 
     void checkBoxSwitchesControlsAndTabOrder()
@@ -409,6 +413,7 @@ private slots:
 
     void sliderFollowsTheUserOnly()
     {
+        ToneRecorder recorder;
         PromptRecorder prompts;
         ProbeDlg dialog;
         RunModal(dialog, [&](QWidget& w) {
@@ -431,8 +436,14 @@ private slots:
             QCOMPARE(TextOf(w, IDC_FREQUENCY), QStringLiteral("2001")); // a page is 1000 Hz
             QTest::keyClick(Slider(w), Qt::Key_End);
             QCOMPARE(TextOf(w, IDC_FREQUENCY), QStringLiteral("20000"));
+            // Both ends of the slider are frequencies the form accepts.
+            Click(w, IDC_PLAY);
             QTest::keyClick(Slider(w), Qt::Key_Home);
             QCOMPARE(dialog.m_frequencyHz, 1);
+            Click(w, IDC_PLAY);
+            QCOMPARE(recorder.tones.size(), 2u);
+            QVERIFY(recorder.tones[0].Is(20000, 500));
+            QVERIFY(recorder.tones[1].Is(1, 500));
 
             // A notch of the mouse wheel, and a click beside the thumb.
             const int beforeWheel = Slider(w)->value();
@@ -469,6 +480,42 @@ private slots:
             QCOMPARE(dialog.m_sliderPos, dragged);
             QVERIFY(prompts.seen.empty());
         });
+    }
+
+    void inputDuringAToneWaitsAndACloseStopsIt()
+    {
+        // The stand-in device takes a tone's length to play it, as a real one does.
+        ToneRecorder recorder(Pace::RealTime);
+        ProbeDlg dialog;
+        std::size_t tonesWhenHeld = 99;
+        const int result = RunModal(dialog, [&](QWidget& w) {
+            Click(w, IDC_ADVANCED);
+            TypeInto(Control(w, IDC_DURATION), "300");
+            // During the first tone: a press of "play" waits for its end.
+            QTimer::singleShot(100, [&] {
+                ClickThroughWindow(Control(w, IDC_PLAY));
+                tonesWhenHeld = recorder.tones.size();
+            });
+            // During the second: another press, then Escape, which stops the
+            // tone at once and drops the press.
+            QTimer::singleShot(450, [&] {
+                ClickThroughWindow(Control(w, IDC_PLAY));
+                QTest::keyClick(w.windowHandle(), Qt::Key_Escape);
+            });
+            ClickThroughWindow(Control(w, IDC_PLAY));
+            QTRY_VERIFY_WITH_TIMEOUT(!w.isVisible(), 3000);
+        });
+        QCOMPARE(result, IDCANCEL);
+        QCOMPARE(tonesWhenHeld, 1u);
+        QCOMPARE(recorder.tones.size(), 2u);
+        QVERIFY(recorder.tones[0].Is(1000, 300));
+        // The second tone stopped early, fading out over 10 ms to silence.
+        const std::vector<float>& stopped = recorder.tones[1].frames;
+        QVERIFY2(stopped.size() < 14400 - 480, qPrintable(QString::number(stopped.size())));
+        QVERIFY(recorder.tones[1].drained);
+        const float fadeStart = *std::max_element(stopped.end() - 480, stopped.end() - 430);
+        QVERIFY(fadeStart > 0.45f);
+        QVERIFY(std::abs(stopped.back()) < 0.001f);
     }
 
     void modeFollowsTheBoxOnlyWhenTheReadGetsThere()
@@ -510,7 +557,7 @@ private slots:
                 QCOMPARE(TextOf(w, IDC_PRESET), QStringLiteral("1000"));
                 Click(w, IDC_PLAY);
                 QCOMPARE(prompts.seen.size(), 2u);
-                QVERIFY(std::abs(recorder.tones.back().FrequencyHz() - 999.0) < 0.05);
+                QVERIFY(recorder.tones.back().Is(999, 500));
             });
         }
     }

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
 # desk.sh COMMAND [ARG...]
 # Runs COMMAND on a private test desk and tears the desk down afterwards, also
 # when COMMAND fails or the run is interrupted: an X server on a free display, a

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
 """Drives the real program on the test desk the way a person does, and hears
 what it plays.
 
@@ -10,13 +12,15 @@ import shutil
 import subprocess
 import tempfile
 import time
+import unittest
 
 import numpy as np
 import pyatspi
 
 RATE = 48000
-BINARY = os.environ.get("VORNABY_BINARY", "build/vornaby")
-EVIDENCE = os.environ.get("VORNABY_EVIDENCE_DIR", "e2e-evidence")
+_BUILD = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "build")
+BINARY = os.environ.get("VORNABY_BINARY", os.path.join(_BUILD, "vornaby"))
+EVIDENCE = os.environ.get("VORNABY_EVIDENCE_DIR", os.path.join(_BUILD, "e2e-evidence"))
 
 
 def until(condition, timeout=5.0, what="condition"):
@@ -113,6 +117,11 @@ class App:
     def text(accessible):
         return accessible.queryText().getText(0, -1)
 
+    def advanced(self, duration_ms):
+        """Ticks "Advanced  Mode" and types a duration, ready to play it."""
+        self.click(self.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"))
+        self.type_into(self.edit("time(ms)"), str(duration_ms))
+
     def combo_text(self):
         combo = self.combo()
         field = pyatspi.findDescendant(combo, lambda a: a.getRole() == pyatspi.ROLE_TEXT)
@@ -193,9 +202,10 @@ def frequency_of(x):
     return estimate + drift * RATE / (2 * np.pi * (b - a))
 
 
-def split_tones(x, gap_ms=5.0):
+def split_tones(x, gap_ms=1.0):
     """Cuts a recording into tones: runs of sound separated by at least
-    gap_ms of exact silence (the sink is float, so silence is exactly 0)."""
+    gap_ms of exact silence (the sink is float, so silence is exactly 0, and
+    no frame of a tone is)."""
     sound = np.flatnonzero(x != 0.0)
     if len(sound) == 0:
         return []
@@ -233,6 +243,10 @@ class Recorder:
             self.process.wait()
             self.samples = np.fromfile(self.path, dtype="<f4")
         return self.samples
+
+    def frames_so_far(self):
+        """Frames recorded until now: a moment on the recording's own clock."""
+        return os.path.getsize(self.path) // 4
 
     def tones(self):
         return split_tones(self.stop())
@@ -278,3 +292,54 @@ class PrivateSoundServer:
     def cleanup(self):
         self.kill()
         shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+class DeskTest(unittest.TestCase):
+    """A test on the desk: the copies of the program it starts, the recorders
+    and whatever else it registers are cleaned up after it, and a failing test
+    leaves a screenshot and its recordings in EVIDENCE."""
+    def setUp(self):
+        self.apps = []
+        self.recorders = []
+        self.cleanups = []
+
+    def tearDown(self):
+        failed = any(test is self for test, _ in self._outcome.result.failures + self._outcome.result.errors)
+        name = self.id().split(".")[-1]
+        if failed:
+            os.makedirs(EVIDENCE, exist_ok=True)
+            screenshot(os.path.join(EVIDENCE, f"{name}.png"))
+            for i, recorder in enumerate(self.recorders):
+                recorder.keep(f"{name}-{i}")
+        for app in self.apps:
+            app.close()
+        for recorder in self.recorders:
+            recorder.stop()
+            recorder.cleanup()
+        for cleanup in reversed(self.cleanups):
+            cleanup()
+
+    def start(self, args=(), env=None):
+        app = App(args, env)
+        self.apps.append(app)
+        return app
+
+    def record(self, server=None, sink=None):
+        recorder = Recorder(server, sink)
+        self.recorders.append(recorder)
+        return recorder
+
+    def play_once(self, app, hz=1000, ms=300):
+        """Presses play, listens, and expects exactly that one tone."""
+        with self.record() as recorder:
+            app.click(app.button("play"))
+            time.sleep(ms / 1000 + 0.3)
+        tones = recorder.tones()
+        self.assertEqual(len(tones), 1, tones)
+        self.assertTone(tones[0], hz, ms)
+        return tones[0]
+
+    def assertTone(self, tone, hz, ms):
+        self.assertAlmostEqual(tone.length_ms, ms, delta=2.0, msg=repr(tone))
+        self.assertAlmostEqual(tone.frequency, hz, delta=0.1, msg=repr(tone))
+        self.assertAlmostEqual(tone.peak, 0.5, delta=0.01, msg=repr(tone))

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
 """The sound stack failing under the real program: no server at all, the
 server killed in the middle of a tone and started again, and an underrun."""
 import os
@@ -9,22 +11,10 @@ import unittest
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desk_tools import App, PrivateSoundServer, Recorder, until  # noqa: E402
+from desk_tools import DeskTest, PrivateSoundServer, until  # noqa: E402
 
 
-class SoundFaultTest(unittest.TestCase):
-    def setUp(self):
-        self.cleanups = []
-
-    def tearDown(self):
-        for cleanup in reversed(self.cleanups):
-            cleanup()
-
-    def start(self, env=None):
-        app = App(env=env)
-        self.cleanups.append(app.close)
-        return app
-
+class SoundFaultTest(DeskTest):
     def about_opens_within(self, app, seconds):
         """Clicks About and returns how long until its box is up."""
         start = time.monotonic()
@@ -40,10 +30,8 @@ class SoundFaultTest(unittest.TestCase):
         # Point the client at a server that is not there; with no sound card
         # either, ALSA's default device cannot be opened.
         env = dict(os.environ, PULSE_SERVER="unix:/nonexistent/native")
-        app = self.start(env)
-        recorder = Recorder()
-        self.cleanups.append(recorder.cleanup)
-        with recorder:
+        app = self.start(env=env)
+        with self.record() as recorder:
             for _ in range(3):
                 app.click(app.button("play"))
             self.assertLess(self.about_opens_within(app, 2), 2)
@@ -55,9 +43,8 @@ class SoundFaultTest(unittest.TestCase):
         self.cleanups.append(server.cleanup)
         server.start()
         env = dict(os.environ, PULSE_SERVER=server.address)
-        app = self.start(env)
-        app.click(app.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"))
-        app.type_into(app.edit("time(ms)"), "8000")
+        app = self.start(env=env)
+        app.advanced(8000)
         app.click(app.button("play"))
         time.sleep(1.0)
         killed = time.monotonic()
@@ -70,10 +57,8 @@ class SoundFaultTest(unittest.TestCase):
         time.sleep(0.3)
 
         server.start()
-        recorder = Recorder(server=server.address, sink=PrivateSoundServer.SINK)
-        self.cleanups.append(recorder.cleanup)
         app.type_into(app.edit("time(ms)"), "300")
-        with recorder:
+        with self.record(server.address, PrivateSoundServer.SINK) as recorder:
             app.click(app.button("play"))
             time.sleep(0.8)
         tones = recorder.tones()
@@ -82,11 +67,8 @@ class SoundFaultTest(unittest.TestCase):
 
     def test_underrun_is_recovered_and_every_frame_still_played(self):
         app = self.start()
-        app.click(app.control(pyatspi.ROLE_CHECK_BOX, "Advanced  Mode"))
-        app.type_into(app.edit("time(ms)"), "1500")
-        recorder = Recorder()
-        self.cleanups.append(recorder.cleanup)
-        with recorder:
+        app.advanced(1500)
+        with self.record() as recorder:
             app.click(app.button("play"))
             time.sleep(0.5)
             # Stopping the whole program starves the stream: a real underrun.

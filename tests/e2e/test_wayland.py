@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
 """The real program as a native Wayland client, in a headless weston: its
 window comes up, a screen reader can reach it, and "play" sounds the tone.
 X input does not reach Wayland clients, so "play" is pressed through its

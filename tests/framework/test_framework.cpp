@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 // The framework's pure parts: integer text, dialog units, event tables.
 
 #include "framework/CmdTarget.h"
@@ -9,6 +11,8 @@
 #include <array>
 
 Q_DECLARE_METATYPE(std::optional<std::int32_t>)
+
+using namespace fw;
 
 namespace {
 
@@ -25,8 +29,8 @@ protected:
 };
 
 constexpr std::array kBaseRows = {
-    events::OnCommand<&Base::OnA>(BN_CLICKED, 10),
-    events::OnCommand<&Base::OnB>(BN_CLICKED, 11),
+    EventRows<Base>::OnCommand<&Base::OnA>(BN_CLICKED, 10),
+    EventRows<Base>::OnCommand<&Base::OnB>(BN_CLICKED, 11),
 };
 const EventTable Base::s_eventTable{&CCmdTarget::s_eventTable, kBaseRows};
 
@@ -34,15 +38,17 @@ class Derived : public Base {
 public:
     static const EventTable s_eventTable;
     void OnA() { calls << "Derived::A"; }
-    void OnScroll(int code, int position, CWnd*) { calls << QString("scroll %1 %2").arg(code).arg(position); }
+    void OnScroll(int code, int position) { calls << QString("scroll %1 %2").arg(code).arg(position); }
 
 protected:
     const EventTable& GetEventTable() const override { return s_eventTable; }
 };
 
 constexpr std::array kDerivedRows = {
-    events::OnCommand<&Derived::OnA>(BN_CLICKED, 10),
-    events::OnHScroll<&Derived::OnScroll>(),
+    EventRows<Derived>::OnCommand<&Derived::OnA>(BN_CLICKED, 10),
+    // A base's handler in the derived table: allowed, it is Derived's too.
+    EventRows<Derived>::OnCommand<&Base::OnB>(CBN_SELCHANGE, 11),
+    EventRows<Derived>::OnHScroll<&Derived::OnScroll>(),
 };
 const EventTable Derived::s_eventTable{&Base::s_eventTable, kDerivedRows};
 
@@ -119,7 +125,12 @@ private slots:
         QVERIFY(target.Dispatch({.event = Event::HScroll, .code = TB_PAGEUP, .position = 77}));
         QVERIFY(!target.Dispatch({.event = Event::Command, .code = CBN_SELCHANGE, .id = 10}));
         QVERIFY(!target.Dispatch({.event = Event::SysCommand, .param = SC_CLOSE}));
-        QCOMPARE(target.calls, (QStringList{"Derived::A", "Base::B", "scroll 2 77"}));
+        QVERIFY(target.Dispatch({.event = Event::Command, .code = CBN_SELCHANGE, .id = 11}));
+    QCOMPARE(target.calls, (QStringList{"Derived::A", "Base::B", "scroll 2 77", "Base::B"}));
+    // A handler of an unrelated class, or of the wrong signature, is refused
+    // at compile time.
+    static_assert(!HandlerOf<&Derived::OnA, Base, void()>);
+    static_assert(!HandlerOf<&Derived::OnScroll, Derived, void()>);
     }
 };
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 // Fuzzes a whole read of the main form: arbitrary text in the three fields,
 // any check state and slider position, any values held before. After every
 // read, the members, the prompt shown (if any) and the result must be what a
@@ -8,6 +10,7 @@
 #include "framework/IntegerText.h"
 #include "framework/Prompt.h"
 #include "framework/WinApp.h"
+#include "dialogs/ToneLimits.h"
 #include "resources/resource.h"
 
 #include <QAbstractButton>
@@ -27,6 +30,8 @@
 extern "C" int LLVMFuzzerRunDriver(int* argc, char*** argv, int (*callback)(const std::uint8_t*, std::size_t));
 
 using test::ProbeDlg;
+using namespace fw;
+using namespace tone_limits;
 
 namespace {
 
@@ -61,11 +66,11 @@ Outcome Model(Members m, const std::string& f, const std::string& d, bool checke
             out.ok = false;
         }
     };
-    row(f, out.members.frequency, 1, 20000);
-    row(d, out.members.duration, 50, 10000);
+    row(f, out.members.frequency, kMinFrequencyHz, kMaxFrequencyHz);
+    row(d, out.members.duration, kMinDurationMs, kMaxDurationMs);
     if (out.ok)
         out.members.advanced = checked ? 1 : 0;
-    row(p, out.members.preset, 1, 200000);
+    row(p, out.members.preset, kMinFrequencyHz, kMaxPresetHz);
     if (out.ok)
         out.members.slider = slider;
     return out;
@@ -133,7 +138,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    NameApplication("vornaby");
+    test::SetUpApplication();
     SetPromptWatcher([](QMessageBox& box) {
         g_prompts.push_back(box.text().toStdString());
         box.accept();

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 // Fuzzes the form's integer conversion against a plain model of its rules:
 // blanks around, at most one sign, then decimal digits only, and a value that
 // fits in 32 bits -- otherwise no integer. Any difference aborts.
@@ -42,10 +44,10 @@ std::optional<std::int32_t> Model(std::string_view s)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const auto parsed = ParseInt32(text);
+    const auto parsed = fw::ParseInt32(text);
     if (parsed != Model(text))
         std::abort();
-    if (parsed && ParseInt32(FormatInt32(*parsed)) != parsed)
+    if (parsed && fw::ParseInt32(fw::FormatInt32(*parsed)) != parsed)
         std::abort();
     return 0;
 }

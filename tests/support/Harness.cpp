@@ -1,77 +1,59 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #include "Harness.h"
 
 #include "framework/DialogWindow.h"
+#include "framework/WinApp.h"
+#include "resources/ProgramResources.h"
+#include "tone/Synth.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTest>
+#include <QWindow>
 
-#include <cmath>
-#include <complex>
-#include <numbers>
+#include <chrono>
+#include <thread>
 
 namespace test {
 
-namespace {
-
-// Phase of frames around centre, projected on a sine of frequencyHz, with a
-// Hann window so that the tone's neighbours barely count.
-double PhaseAt(const std::vector<float>& frames, std::size_t centre, std::size_t half, double frequencyHz,
-               double rate)
+void SetUpApplication()
 {
-    std::complex<double> sum;
-    for (std::size_t n = centre - half; n < centre + half; ++n) {
-        const double window = 0.5 - 0.5 * std::cos(std::numbers::pi * (n - (centre - half)) / half);
-        sum += window * frames[n] * std::polar(1.0, -2 * std::numbers::pi * frequencyHz * n / rate);
-    }
-    return std::arg(sum);
+    InstallResources(ProgramResources());
+    NameApplication("vornaby");
 }
 
-} // namespace
-
-double RecordedTone::FrequencyHz() const
+bool RecordedTone::Is(std::uint32_t frequencyHz, std::uint32_t durationMs) const
 {
-    // A first estimate from the rising zero crossings...
-    double first = -1;
-    double last = -1;
-    int crossings = 0;
-    for (std::size_t n = 1; n < frames.size(); ++n) {
-        if (frames[n - 1] < 0 && frames[n] >= 0) {
-            const double t = (n - 1) + frames[n - 1] / (frames[n - 1] - frames[n]);
-            if (first < 0)
-                first = t;
-            last = t;
-            ++crossings;
-        }
-    }
-    if (crossings < 2)
-        return 0.0;
-    const double estimate = (crossings - 1) * double(rate) / (last - first);
-
-    // ...refined by how far the phase drifts against it between the plateau's ends.
-    const std::size_t half = std::min<std::size_t>(512, frames.size() / 8);
-    const std::size_t from = frames.size() / 4, to = frames.size() - frames.size() / 4;
-    if (half < 16)
-        return estimate;
-    const double drift = std::remainder(PhaseAt(frames, to, half, estimate, rate) -
-                                            PhaseAt(frames, from, half, estimate, rate),
-                                        2 * std::numbers::pi);
-    return estimate + drift * rate / (2 * std::numbers::pi * double(to - from));
+    vornaby::tone::ToneGenerator tone(rate, frequencyHz, durationMs);
+    std::vector<float> expected(tone.TotalFrames());
+    (void)tone.Generate(expected);
+    return frames == expected && drained;
 }
 
 bool RecordingDevice::Write(std::span<const float> frames)
 {
     if (!m_open) {
-        m_tones.push_back({m_rate, {}});
+        m_tones.push_back({kRate, {}});
         m_open = true;
     }
     m_tones.back().frames.insert(m_tones.back().frames.end(), frames.begin(), frames.end());
+    if (m_pace == Pace::RealTime)
+        std::this_thread::sleep_for(std::chrono::microseconds(frames.size() * 1000000 / kRate));
     return true;
 }
 
-ToneRecorder::ToneRecorder()
-    : m_previous(vornaby::tone::InstallSoundDevice(std::make_unique<RecordingDevice>(tones)))
+bool RecordingDevice::Drain()
+{
+    if (m_open)
+        m_tones.back().drained = true;
+    return true;
+}
+
+ToneRecorder::ToneRecorder(Pace pace)
+    : m_previous(vornaby::tone::InstallSoundDevice(std::make_unique<RecordingDevice>(tones, pace)))
 {
 }
 
@@ -153,9 +135,34 @@ void WhenNextModalOpens(QWidget& below, std::function<void(QWidget& modal)> acti
             return;
         poll->stop();
         poll->deleteLater();
+        QPointer<QWidget> opened = modal;
         action(*modal);
+        if (opened && opened->isVisible()) {
+            QWARN("a modal window was left open; closing it");
+            if (auto* dialog = qobject_cast<QDialog*>(opened.data()))
+                dialog->reject();
+            else
+                opened->close();
+        }
     });
     poll->start();
+}
+
+} // namespace test
+
+namespace test {
+
+void ClickThroughWindow(QWidget* control)
+{
+    QWindow* window = control->window()->windowHandle();
+    const QPoint at = control->mapTo(control->window(), control->rect().center());
+    QTest::mouseClick(window, Qt::LeftButton, {}, at);
+}
+
+bool NoWindowLeftOpen()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); });
 }
 
 } // namespace test

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 #pragma once
 // Shared test support: a recording sound device in place of ALSA, a prompt
 // recorder at the framework's prompt seam, and helpers to drive a modal dialog.
@@ -17,34 +19,48 @@
 
 namespace test {
 
+using namespace fw;
+
+// Hands the program's resources to the framework and names the application,
+// as the program's own start-up does.
+void SetUpApplication();
+
 struct RecordedTone {
     std::uint32_t rate = 0;
     std::vector<float> frames;
+    bool drained = false; // the tone service waited for the last frame
 
     [[nodiscard]] double DurationMs() const { return frames.size() * 1000.0 / rate; }
-    // Frequency from the rising zero crossings, interpolated between frames.
-    [[nodiscard]] double FrequencyHz() const;
+    // Whether these are exactly the synthesiser's frames for that tone.
+    [[nodiscard]] bool Is(std::uint32_t frequencyHz, std::uint32_t durationMs) const;
 };
 
+// How the stand-in device takes its frames: at once, or as fast as a real
+// device plays them (so that a tone lasts its length).
+enum class Pace { Instant, RealTime };
+
 // Records every tone that reaches the device; a tone with no frames is no tone.
+// The recording is shared with the tone service's worker thread, so look at it
+// only while no tone is sounding.
 class RecordingDevice final : public vornaby::tone::SoundDevice {
 public:
-    explicit RecordingDevice(std::vector<RecordedTone>& tones, std::uint32_t rate = 48000)
-        : m_tones(tones), m_rate(rate) {}
-    std::uint32_t Begin() override { m_open = false; return m_rate; }
+    RecordingDevice(std::vector<RecordedTone>& tones, Pace pace) : m_tones(tones), m_pace(pace) {}
+    std::uint32_t Begin() override { m_open = false; return kRate; }
     bool Write(std::span<const float> frames) override;
-    bool Drain() override { return true; }
+    bool Drain() override;
+
+    static constexpr std::uint32_t kRate = 48000;
 
 private:
     std::vector<RecordedTone>& m_tones;
-    std::uint32_t m_rate;
+    Pace m_pace;
     bool m_open = false;
 };
 
 // Puts a recorder in place of the sound device for as long as it lives.
 class ToneRecorder {
 public:
-    ToneRecorder();
+    explicit ToneRecorder(Pace pace = Pace::Instant);
     ~ToneRecorder();
     std::vector<RecordedTone> tones;
 
@@ -88,7 +104,16 @@ void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt
 namespace test {
 
 // Runs action once a modal window other than below opens on top of it (the
-// next prompt, About box or menu), then returns; the action should close it.
+// next prompt, About box or menu); the action should close it. A modal window
+// the action leaves open (a check in it failed) is closed afterwards, so a
+// failing test ends at once instead of waiting on the window.
 void WhenNextModalOpens(QWidget& below, std::function<void(QWidget& modal)> action);
+
+// Clicks the control through its window, as the window system delivers a
+// click (unlike QTest's clicks on a widget, which skip the window).
+void ClickThroughWindow(QWidget* control);
+
+// No window is left open: every test closes what it opened.
+[[nodiscard]] bool NoWindowLeftOpen();
 
 } // namespace test

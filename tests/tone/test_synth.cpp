@@ -1,11 +1,16 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 // The synthesiser's frames, checked directly: count, frequency, ramps, level,
-// and silence where a tone cannot be sounded.
+// an early end, silence where a tone cannot be sounded, and the integer
+// samples of devices that take no float.
 
+#include "tone/AlsaDevice.h"
 #include "tone/Synth.h"
 
 #include <QTest>
 
 #include <cmath>
+#include <cstring>
 #include <numbers>
 #include <vector>
 
@@ -22,28 +27,6 @@ std::vector<float> Render(std::uint32_t rate, std::uint32_t frequencyHz, std::ui
     while (done < frames.size())
         done += tone.Generate(std::span(frames).subspan(done, std::min<std::size_t>(97, frames.size() - done)));
     return frames;
-}
-
-// Least-squares fit of a sine at frequencyHz over the plateau; returns the
-// residual's level relative to the fitted tone, in dB.
-double ResidualDb(const std::vector<float>& x, std::size_t from, std::size_t to, double frequencyHz, double rate)
-{
-    double ss = 0, cc = 0, sc = 0, xs = 0, xc = 0;
-    for (std::size_t n = from; n < to; ++n) {
-        const double w = 2 * std::numbers::pi * frequencyHz * n / rate;
-        const double s = std::sin(w), c = std::cos(w);
-        ss += s * s; cc += c * c; sc += s * c; xs += x[n] * s; xc += x[n] * c;
-    }
-    const double det = ss * cc - sc * sc;
-    const double a = (xs * cc - xc * sc) / det, b = (xc * ss - xs * sc) / det;
-    double signal = 0, noise = 0;
-    for (std::size_t n = from; n < to; ++n) {
-        const double w = 2 * std::numbers::pi * frequencyHz * n / rate;
-        const double fit = a * std::sin(w) + b * std::cos(w);
-        signal += fit * fit;
-        noise += (x[n] - fit) * (x[n] - fit);
-    }
-    return 10 * std::log10(noise / signal);
 }
 
 } // namespace
@@ -89,8 +72,12 @@ private slots:
         const auto x = Render(48000, frequencyHz, 2000);
         const std::size_t ramp = RampFrames(x.size(), 48000);
         QCOMPARE(ramp, std::size_t{480});
-        // Beyond the float format's own rounding there is nothing but the tone.
-        QVERIFY(ResidualDb(x, ramp, x.size() - ramp, frequencyHz, 48000) < -130);
+        // Beyond the float format's own rounding there is nothing but the
+        // tone: every plateau frame is the sine at its frame centre.
+        for (std::size_t n = ramp; n < x.size() - ramp; ++n) {
+            const long double phase = std::numbers::pi_v<long double> * frequencyHz * (2 * n + 1) / 48000;
+            QVERIFY2(std::abs(x[n] - 0.5L * std::sin(phase)) < 6e-8L, qPrintable(QString::number(n)));
+        }
         // Level: -6 dBFS, by the plateau's RMS; no frame beyond the peak.
         double energy = 0;
         for (std::size_t n = ramp; n < x.size() - ramp; ++n)
@@ -130,6 +117,44 @@ private slots:
         }
         QVERIFY(x[0] != 0.0f && std::abs(x[0]) < 0.01); // sound from the first frame, barely
         QCOMPARE(x[n - 1], -x[0]);                     // and symmetric to the last
+    }
+
+    void endingSoonFadesOutWithinOneRamp()
+    {
+        ToneGenerator tone(48000, 12000, 2000);
+        std::vector<float> x(4800);
+        QCOMPARE(tone.Generate(x), x.size());
+        tone.EndSoon();
+        QCOMPARE(tone.FramesLeft(), 480ull); // one 10 ms ramp
+        x.resize(4800 + 480);
+        QCOMPARE(tone.Generate(std::span(x).subspan(4800)), std::size_t{480});
+        // The envelope falls from full level to nothing, as at a natural end.
+        const double peak = 0.5 * std::sqrt(0.5);
+        QVERIFY(std::abs(std::abs(x[4800]) - peak) < 1e-4);
+        for (std::size_t n = 4801; n < x.size(); ++n)
+            QVERIFY2(std::abs(x[n]) <= std::abs(x[n - 1]) + 1e-7f, qPrintable(QString::number(n)));
+        QVERIFY(std::abs(x.back()) < 0.001);
+        tone.EndSoon(); // nothing left to end
+        QCOMPARE(tone.FramesLeft(), 0ull);
+    }
+
+    void integerSamplesForDevicesWithoutFloat()
+    {
+        const std::vector<float> frames{0.0f, 0.5f, -0.5f, 1.0f, -1.0f, 1.5f, -2.0f, 0.25f};
+        std::vector<unsigned char> bytes;
+        ConvertFrames(frames, SampleFormat::S16, 2, bytes);
+        std::vector<std::int16_t> s16(bytes.size() / 2);
+        std::memcpy(s16.data(), bytes.data(), bytes.size());
+        QCOMPARE(s16, (std::vector<std::int16_t>{0, 0, 16384, 16384, -16384, -16384, 32767, 32767, -32767, -32767,
+                                                 32767, 32767, -32767, -32767, 8192, 8192}));
+        ConvertFrames(frames, SampleFormat::S32, 1, bytes);
+        std::vector<std::int32_t> s32(bytes.size() / 4);
+        std::memcpy(s32.data(), bytes.data(), bytes.size());
+        QCOMPARE(s32, (std::vector<std::int32_t>{0, 1073741824, -1073741824, 2147483647, -2147483647, 2147483647,
+                                                 -2147483647, 536870912}));
+        ConvertFrames(frames, SampleFormat::Float, 1, bytes);
+        QCOMPARE(bytes.size(), frames.size() * 4);
+        QVERIFY(std::memcmp(bytes.data(), frames.data(), bytes.size()) == 0);
     }
 
     void unsoundableFrequenciesAreSilence()

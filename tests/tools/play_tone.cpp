@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
 // play-tone FREQUENCY_HZ DURATION_MS...: plays each tone in turn through the
 // tone service, for tests and benchmarks that record the sound device.
 #include "tone/Beep.h"
