@@ -192,6 +192,39 @@ def thd_n_at_997(recorder):
     return figures
 
 
+def stopped_tones(recorder, trials=3):
+    """Closes the program one second into an 8000 ms tone, by Escape and by
+    SIGTERM: how long from the request until the tone's last frame reached the
+    recorder, and the click of that stop."""
+    figures = {}
+    for how in ("Escape", "SIGTERM"):
+        silences, clicks = [], []
+        for _ in range(trials):
+            app = App()
+            app.advanced(8000)
+            mark = recorder.mark()
+            app.click(app.button("play"))
+            time.sleep(1.0)
+            asked = time.monotonic()
+            if how == "Escape":
+                subprocess.run(["xdotool", "key", "Escape"], check=True)
+                asked = (asked + time.monotonic()) / 2  # the key reached the server in between
+            else:
+                app.process.terminate()
+            app.wait_exit(3)
+            time.sleep(0.4)
+            x, _ = recorder.since(mark)
+            tones = split_tones(x)
+            app.close()
+            if not tones:
+                continue
+            last = tones[0].start + tones[0].length - 1
+            silences.append((recorder.time_of(mark + last) - asked) * 1000)
+            clicks.append(click_db(tones[0].frames.astype(np.float64), tones[0].length, FREQUENCY))
+        figures[how] = (silences, clicks)
+    return figures
+
+
 def main():
     presses = int(os.environ.get("BENCH_PRESSES", "20"))
     work = tempfile.mkdtemp(prefix="vornaby-bench-")
@@ -226,6 +259,7 @@ def main():
                                        min(presses, 10))))
         rows.append(("paplay (48 kHz WAV)",
                      *play_and_measure(recorder, command_action(["paplay", wav]), min(presses, 10))))
+        stops = stopped_tones(recorder)
         sweep = frequency_sweep(recorder)
         thd997 = thd_n_at_997(recorder)
     finally:
@@ -252,6 +286,8 @@ def main():
     print()
     print("Frequency error of ours through the same chain, one second each: " +
           ", ".join(f"{f} Hz: {e:.5f}" for f, e in sweep))
+    print("A tone closed one second in (3 each), request to its last frame at the recorder, and its offset click: " +
+          "; ".join(f"{how}: {max(s):.0f} ms at most, click {max(c):.1f} dB" for how, (s, c) in stops.items() if s))
     print("THD+N at 997 Hz, where neither sine lands on exactly representable float values: " +
           ", ".join(f"{name} {value:.1f} dB" for name, value in thd997.items()))
 

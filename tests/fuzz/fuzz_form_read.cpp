@@ -11,6 +11,7 @@
 #include "framework/Prompt.h"
 #include "framework/WinApp.h"
 #include "dialogs/ToneLimits.h"
+#include "resources/ProgramResources.h"
 #include "resources/resource.h"
 
 #include <QAbstractButton>
@@ -138,7 +139,8 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    test::SetUpApplication();
+    InstallResources(ProgramResources());
+    NameApplication("vornaby");
     SetPromptWatcher([](QMessageBox& box) {
         g_prompts.push_back(box.text().toStdString());
         box.accept();
