@@ -24,8 +24,9 @@ def rss_kib(pid):
 def play_many(app, play, count):
     x, y, w, h = play.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     subprocess.run(["xdotool", "mousemove", "--sync", str(x + w // 2), str(y + h // 2)], check=True)
-    # Presses made during a tone are held and each gives one tone afterwards.
-    subprocess.run(["xdotool", "click", "--repeat", str(count), "--delay", "10", "1"], check=True)
+    # Presses made during a tone are held and each gives one tone afterwards,
+    # even 2 ms apart, faster than any hand.
+    subprocess.run(["xdotool", "click", "--repeat", str(count), "--delay", "2", "1"], check=True)
 
 
 def main():

@@ -183,6 +183,9 @@ void InputHold::DeliverHeld()
         Deliver(next.window, *next.event);
         m_delivering = false;
     }
+    // A close that came between two pieces of work has been delivered now.
+    if (m_held.empty() && m_waits == 0)
+        m_closing = false;
 }
 
 bool InputHold::Run(const std::function<bool(std::stop_token)>& work)
