@@ -15,17 +15,20 @@ import unittest
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desk_tools import BINARY, Recorder, until, windows_of  # noqa: E402
+from desk_tools import BINARY, DeskTest, until, windows_of  # noqa: E402
 
 
-class WaylandTest(unittest.TestCase):
+class WaylandTest(DeskTest):
     def setUp(self):
+        super().setUp()
         self.runtime = tempfile.mkdtemp(prefix="vornaby-wl-")
+        self.cleanups.append(lambda: shutil.rmtree(self.runtime, ignore_errors=True))
         os.chmod(self.runtime, 0o700)
         env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime)
         self.weston = subprocess.Popen(
             ["weston", "--backend=headless-backend.so", "--socket=wayland-vornaby", "--idle-time=0",
              "--no-config"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.cleanups.append(lambda: (self.weston.terminate(), self.weston.wait()))
         until(lambda: os.path.exists(os.path.join(self.runtime, "wayland-vornaby")), 10, "weston")
         # The sound server's socket lives in the desk's runtime directory.
         pulse = os.path.join(os.environ["XDG_RUNTIME_DIR"], "pulse", "native")
@@ -33,18 +36,13 @@ class WaylandTest(unittest.TestCase):
                         PULSE_SERVER=f"unix:{pulse}")
         self.env.pop("DISPLAY", None)
 
-    def tearDown(self):
-        self.weston.terminate()
-        self.weston.wait()
-        shutil.rmtree(self.runtime, ignore_errors=True)
-
     def test_runs_natively_and_plays(self):
         app = subprocess.Popen([BINARY], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         try:
             window = until(lambda: next((w for w in windows_of(app.pid) if w.name == "Vornaby"), None),
                            10, "the main window on Wayland")
             play = pyatspi.findDescendant(window, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON and a.name == "play")
-            with Recorder() as recorder:
+            with self.record() as recorder:
                 action = play.queryAction()
                 action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
                 time.sleep(0.8)
