@@ -3,6 +3,7 @@
 #include "tone/SoundDevice.h"
 
 #include "tone/AlsaDevice.h"
+#include "tone/PipeWireDevice.h"
 
 #include <mutex>
 
@@ -17,8 +18,15 @@ std::unique_ptr<SoundDevice> g_device;
 SoundDevice& CurrentSoundDevice()
 {
     const std::lock_guard lock(g_deviceMutex);
-    if (!g_device)
-        g_device = std::make_unique<AlsaDevice>("default");
+    if (!g_device) {
+        // PipeWire's own stream where its server answers (it runs at the
+        // graph's rate and ends each tone on its last frame); everywhere else
+        // ALSA's "default", which reaches PulseAudio or the hardware.
+        if (auto pipewire = PipeWireDevice::Connect())
+            g_device = std::move(pipewire);
+        else
+            g_device = std::make_unique<AlsaDevice>("default");
+    }
     return *g_device;
 }
 

@@ -27,7 +27,8 @@ public:
     [[nodiscard]] virtual bool Drain() = 0;
 };
 
-// The device tones go to. Until one is installed this is the ALSA "default" PCM.
+// The device tones go to. Until one is installed: a PipeWire stream where a
+// PipeWire server answers, otherwise the ALSA "default" PCM.
 [[nodiscard]] SoundDevice& CurrentSoundDevice();
 
 // Installs another device (tests install a recorder); returns the previous one.

@@ -10,6 +10,11 @@
 # Everything lives in a private directory; two desks on one machine never meet.
 # COMMAND sees DISPLAY, DBUS_SESSION_BUS_ADDRESS, XDG_RUNTIME_DIR, HOME and
 # VORNABY_DESK_SINK (the null sink's name) in its environment.
+#
+# With VORNABY_DESK_SOUND=pipewire the sound server is PipeWire instead, with
+# WirePlumber and pipewire-pulse, unpacked into VORNABY_PIPEWIRE_STACK by
+# pipewire-stack.sh, and ALSA's "default" device reaches it through PipeWire's
+# own ALSA plugin.
 set -euo pipefail
 
 desk=$(mktemp -d "${TMPDIR:-/tmp}/vornaby-desk.XXXXXX")
@@ -61,9 +66,49 @@ wait_for 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus 
 openbox --sm-disable >"$desk/openbox.log" 2>&1 &
 pids+=($!)
 
+export VORNABY_DESK_SINK=vornaby_desk
+if [ "${VORNABY_DESK_SOUND:-pulseaudio}" = pipewire ]; then
+    stack=${VORNABY_PIPEWIRE_STACK:?VORNABY_PIPEWIRE_STACK names the unpacked stack}
+    "$(dirname "$0")/pipewire-stack.sh" "$stack"
+    lib="$stack/usr/lib/x86_64-linux-gnu"
+    export PATH="$stack/usr/bin:$PATH" LD_LIBRARY_PATH="$lib${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
+    export PIPEWIRE_MODULE_DIR="$lib/pipewire-0.3" PIPEWIRE_CONFIG_DIR="$stack/usr/share/pipewire"
+    export WIREPLUMBER_MODULE_DIR="$lib/wireplumber-0.4" WIREPLUMBER_CONFIG_DIR="$stack/usr/share/wireplumber"
+    export WIREPLUMBER_DATA_DIR="$stack/usr/share/wireplumber"
+    pipewire >"$desk/pipewire.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 pw-cli info 0
+    wireplumber >"$desk/wireplumber.log" 2>&1 &
+    pids+=($!)
+    export VORNABY_DESK_SESSION_MANAGER_PID=$!
+    pipewire-pulse >"$desk/pipewire-pulse.log" 2>&1 &
+    pids+=($!)
+    # A float sink at 48 kHz, and one at 44.1 kHz for a graph that runs at that rate.
+    export VORNABY_DESK_SINK_44K=vornaby_desk_44k
+    for sink in "$VORNABY_DESK_SINK 48000" "$VORNABY_DESK_SINK_44K 44100"; do
+        set -- $sink "$@"
+        pw-cli create-node adapter "{ factory.name=support.null-audio-sink node.name=$1 media.class=Audio/Sink
+            audio.format=F32 audio.rate=$2 audio.channels=1 audio.position=[ MONO ] object.linger=true }" >/dev/null
+        shift 2
+    done
+    wait_for 15 pactl info
+    pactl set-default-sink "$VORNABY_DESK_SINK" 2>/dev/null || true
+    # ALSA's "default" device through PipeWire's ALSA plugin, from the stack;
+    # the desk's own HOME is read after the system's configuration.
+    cat >"$HOME/.asoundrc" <<CONF
+pcm_type.pipewire { lib "$lib/alsa-lib/libasound_module_pcm_pipewire.so" }
+ctl_type.pipewire { lib "$lib/alsa-lib/libasound_module_ctl_pipewire.so" }
+pcm.!default { type pipewire playback_node "-1" capture_node "-1" }
+ctl.!default { type pipewire }
+CONF
+    wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
+    "$@"
+    exit $?
+fi
+
 # The sound server: its null sink keeps real time only with rewinds off and a
 # low-latency reader attached (the recorder attaches one while it records).
-export VORNABY_DESK_SINK=vornaby_desk
 pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit=yes --use-pid-file=no \
     --disable-shm=no -n -F /dev/null \
     --load="module-native-protocol-unix" \

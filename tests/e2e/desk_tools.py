@@ -218,18 +218,26 @@ def split_tones(x, gap_ms=1.0):
 class Recorder:
     """Records the desk's null sink from its monitor while in use."""
 
-    def __init__(self, server=None, sink=None):
+    def __init__(self, server=None, sink=None, rate=RATE):
         self.server = server
         self.sink = sink or os.environ["VORNABY_DESK_SINK"]
+        self.rate = rate
         self.directory = tempfile.mkdtemp(prefix="vornaby-rec-")
         self.path = os.path.join(self.directory, "sink.f32")
         self.samples = None
 
     def __enter__(self):
-        server = [f"--server={self.server}"] if self.server else []
-        self.process = subprocess.Popen(
-            ["parec", *server, "--latency-msec=5", "-d", f"{self.sink}.monitor", "--format=float32le",
-             f"--rate={RATE}", "--channels=1", "--raw", self.path])
+        if os.environ.get("VORNABY_DESK_SOUND") == "pipewire" and not self.server:
+            # PipeWire's own recorder, from the sink's monitor, raw to its output.
+            with open(self.path, "wb") as out:
+                self.process = subprocess.Popen(
+                    ["pw-record", "--target", self.sink, "-P", "{ stream.capture.sink=true }", "--format=f32",
+                     f"--rate={self.rate}", "--channels=1", "--latency=5ms", "-"], stdout=out)
+        else:
+            server = [f"--server={self.server}"] if self.server else []
+            self.process = subprocess.Popen(
+                ["parec", *server, "--latency-msec=5", "-d", f"{self.sink}.monitor", "--format=float32le",
+                 f"--rate={RATE}", "--channels=1", "--raw", self.path])
         until(lambda: os.path.exists(self.path) and os.path.getsize(self.path) > 4800, 5, "the recorder")
         return self
 
@@ -324,8 +332,8 @@ class DeskTest(unittest.TestCase):
         self.apps.append(app)
         return app
 
-    def record(self, server=None, sink=None):
-        recorder = Recorder(server, sink)
+    def record(self, server=None, sink=None, rate=RATE):
+        recorder = Recorder(server, sink, rate)
         self.recorders.append(recorder)
         return recorder
 

@@ -42,6 +42,8 @@ private slots:
         // alsa-lib reads ~/.asoundrc once, at the first open.
         qputenv("HOME", m_home.path().toUtf8());
         qunsetenv("XDG_CONFIG_HOME");
+        // ALSA's device, even where a PipeWire server would be chosen.
+        InstallSoundDevice(std::make_unique<AlsaDevice>("default"));
     }
 
     void toneReachesTheDeviceWithItsFrequencyAndLength()

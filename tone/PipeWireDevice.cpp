@@ -1,0 +1,282 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+#include "tone/PipeWireDevice.h"
+
+#include <pipewire/pipewire.h>
+#include <spa/param/audio/format-utils.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+namespace vornaby::tone {
+namespace {
+
+// The graph takes frames a quantum at a time, up to 8192 of them; we keep up to
+// two quanta (and at least 100 ms) waiting, so that a busy moment on this side
+// does not starve it, and no more, so that a stopped tone stops soon.
+constexpr std::size_t kRingFrames = 2 * 8192;
+constexpr std::uint32_t kMinFillMs = 100;
+constexpr auto kStall = std::chrono::milliseconds(PipeWireDevice::kStallMs);
+
+} // namespace
+
+const pw_stream_events PipeWireDevice::s_events = [] {
+    pw_stream_events events{};
+    events.version = PW_VERSION_STREAM_EVENTS;
+    events.state_changed = [](void* self, pw_stream_state, pw_stream_state state, const char* error) {
+        static_cast<PipeWireDevice*>(self)->OnStateChanged(state, error);
+    };
+    events.param_changed = [](void* self, std::uint32_t id, const spa_pod* param) {
+        if (id == SPA_PARAM_Format && param)
+            static_cast<PipeWireDevice*>(self)->OnFormat(param);
+    };
+    events.process = [](void* self) { static_cast<PipeWireDevice*>(self)->OnProcess(); };
+    events.drained = [](void* self) { static_cast<PipeWireDevice*>(self)->OnDrained(); };
+    return events;
+}();
+
+std::unique_ptr<PipeWireDevice> PipeWireDevice::Connect()
+{
+    pw_init(nullptr, nullptr);
+    std::unique_ptr<PipeWireDevice> device(new PipeWireDevice);
+    device->m_ring.resize(kRingFrames);
+    device->m_listener = std::make_unique<spa_hook>();
+    device->m_loop = pw_thread_loop_new("vornaby-tone", nullptr);
+    if (!device->m_loop)
+        return nullptr;
+    device->m_context = pw_context_new(pw_thread_loop_get_loop(device->m_loop), nullptr, 0);
+    if (!device->m_context || pw_thread_loop_start(device->m_loop) < 0)
+        return nullptr;
+    pw_thread_loop_lock(device->m_loop);
+    device->m_core = pw_context_connect(device->m_context, nullptr, 0);
+    pw_thread_loop_unlock(device->m_loop);
+    if (!device->m_core)
+        return nullptr; // no server answers: the caller uses ALSA
+    return device;
+}
+
+PipeWireDevice::~PipeWireDevice()
+{
+    if (m_loop)
+        pw_thread_loop_stop(m_loop);
+    DestroyStream();
+    if (m_core)
+        pw_core_disconnect(m_core);
+    if (m_context)
+        pw_context_destroy(m_context);
+    if (m_loop)
+        pw_thread_loop_destroy(m_loop);
+}
+
+bool PipeWireDevice::CreateStream()
+{
+    // Called with the loop locked.
+    pw_properties* props = pw_properties_new(PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY, "Playback",
+                                             PW_KEY_MEDIA_ROLE, "Production", PW_KEY_NODE_LATENCY, "512/48000",
+                                             PW_KEY_APP_NAME, "Vornaby", nullptr);
+    m_stream = pw_stream_new(m_core, "Vornaby tone", props);
+    if (!m_stream)
+        return false;
+    pw_stream_add_listener(m_stream, m_listener.get(), &s_events, this);
+    // Mono float at no rate of our own: the stream runs at the graph's rate,
+    // which OnFormat learns, and the tone is synthesised at it.
+    std::uint8_t buffer[512];
+    spa_pod_builder builder = SPA_POD_BUILDER_INIT(buffer, sizeof buffer);
+    spa_audio_info_raw info{};
+    info.format = SPA_AUDIO_FORMAT_F32;
+    info.channels = 1;
+    info.position[0] = SPA_AUDIO_CHANNEL_MONO;
+    const spa_pod* params[] = {spa_format_audio_raw_build(&builder, SPA_PARAM_EnumFormat, &info)};
+    const auto flags =
+        static_cast<pw_stream_flags>(PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS);
+    if (pw_stream_connect(m_stream, PW_DIRECTION_OUTPUT, PW_ID_ANY, flags, params, 1) < 0) {
+        DestroyStream();
+        return false;
+    }
+    return true;
+}
+
+void PipeWireDevice::DestroyStream()
+{
+    if (m_stream) {
+        spa_hook_remove(m_listener.get());
+        pw_stream_destroy(m_stream);
+    }
+    m_stream = nullptr;
+    const std::lock_guard lock(m_mutex);
+    m_rate = 0;
+}
+
+void PipeWireDevice::Fail(const char* why)
+{
+    const std::lock_guard lock(m_mutex);
+    if (!m_reported)
+        std::fprintf(stderr, "vornaby: PipeWire: %s\n", why);
+    m_reported = true;
+    m_failed = true;
+    m_changed.notify_all();
+}
+
+std::uint32_t PipeWireDevice::Begin()
+{
+    pw_thread_loop_lock(m_loop);
+    bool failed = false;
+    {
+        const std::lock_guard lock(m_mutex);
+        failed = m_failed;
+    }
+    if (failed) {
+        // Start afresh: the stream, and the connection if the server went.
+        DestroyStream();
+        pw_core_disconnect(m_core);
+        m_core = pw_context_connect(m_context, nullptr, 0);
+    }
+    if (!m_core || (!m_stream && !CreateStream())) {
+        pw_thread_loop_unlock(m_loop);
+        return 0;
+    }
+    {
+        const std::lock_guard lock(m_mutex);
+        m_head = m_count = 0;
+        m_started = m_draining = m_flushed = m_drained = m_failed = false;
+    }
+    pw_stream_set_active(m_stream, true);
+    pw_thread_loop_unlock(m_loop);
+
+    std::unique_lock lock(m_mutex);
+    if (!m_changed.wait_for(lock, kStall, [this] { return m_rate != 0 || m_failed; })) {
+        lock.unlock();
+        Fail("no stream format from the server (is a session manager running?)");
+        return 0;
+    }
+    if (m_failed)
+        return 0;
+    m_reported = false;
+    return m_rate;
+}
+
+std::size_t PipeWireDevice::FillLimit() const
+{
+    return std::min(kRingFrames, std::max<std::size_t>(m_rate * kMinFillMs / 1000, 2 * m_quantum));
+}
+
+bool PipeWireDevice::Write(std::span<const float> frames)
+{
+    std::unique_lock lock(m_mutex);
+    while (!frames.empty()) {
+        if (m_failed)
+            return false;
+        const std::size_t fill = FillLimit();
+        if (m_count >= fill) {
+            const std::uint64_t taken = m_taken;
+            if (!m_changed.wait_for(lock, kStall,
+                                    [&] { return m_failed || m_taken != taken || m_count < FillLimit(); })) {
+                lock.unlock();
+                Fail("the server takes no frames");
+                return false;
+            }
+            continue;
+        }
+        const std::size_t n = std::min(frames.size(), fill - m_count);
+        for (std::size_t i = 0; i < n; ++i)
+            m_ring[(m_head + m_count + i) % kRingFrames] = frames[i];
+        m_count += n;
+        frames = frames.subspan(n);
+    }
+    return true;
+}
+
+bool PipeWireDevice::Drain()
+{
+    std::unique_lock lock(m_mutex);
+    m_draining = true;
+    while (!m_drained && !m_failed) {
+        const std::uint64_t taken = m_taken;
+        const bool flushed = m_flushed;
+        if (!m_changed.wait_for(lock, kStall,
+                                [&] { return m_drained || m_failed || m_taken != taken || m_flushed != flushed; })) {
+            lock.unlock();
+            Fail("the server does not finish the tone");
+            return false;
+        }
+    }
+    return !m_failed;
+}
+
+void PipeWireDevice::OnProcess()
+{
+    std::unique_lock lock(m_mutex);
+    if (m_flushed)
+        return; // the tone is out; nothing more until the next one
+    pw_buffer* buffer = pw_stream_dequeue_buffer(m_stream);
+    if (!buffer)
+        return;
+    spa_data& data = buffer->buffer->datas[0];
+    auto* out = static_cast<float*>(data.data);
+    if (!out) {
+        pw_stream_queue_buffer(m_stream, buffer);
+        return;
+    }
+    const std::size_t capacity = data.maxsize / sizeof(float);
+    const std::size_t wanted = buffer->requested ? std::min<std::size_t>(buffer->requested, capacity) : capacity;
+    m_quantum = std::min(wanted, kRingFrames / 2);
+    // A tone starts only with a whole quantum of it at hand (or all of it), so
+    // that a large quantum does not open on a gap.
+    const bool ready = m_started || m_draining || m_count >= m_quantum;
+    m_started = ready;
+    const std::size_t n = ready ? std::min(wanted, m_count) : 0;
+    for (std::size_t i = 0; i < n; ++i)
+        out[i] = m_ring[(m_head + i) % kRingFrames];
+    m_head = (m_head + n) % kRingFrames;
+    m_count -= n;
+    m_taken += n;
+    // Short of frames: nothing written yet, this side ran late, or the tone's
+    // last frames. The rest of the quantum is silence, so a whole quantum
+    // always goes out: the graph drops a short last buffer when a stream
+    // drains, and with it the end of the tone.
+    std::fill(out + n, out + wanted, 0.0f);
+    const std::size_t frames = wanted;
+    const bool last = m_draining && m_count == 0;
+    if (last)
+        m_flushed = true;
+    lock.unlock();
+    m_changed.notify_all();
+
+    data.chunk->offset = 0;
+    data.chunk->stride = sizeof(float);
+    data.chunk->size = static_cast<std::uint32_t>(frames * sizeof(float));
+    pw_stream_queue_buffer(m_stream, buffer);
+    if (last)
+        pw_stream_flush(m_stream, true);
+}
+
+void PipeWireDevice::OnFormat(const spa_pod* format)
+{
+    spa_audio_info_raw info{};
+    if (spa_format_audio_raw_parse(format, &info) < 0 || info.rate == 0)
+        return;
+    const std::lock_guard lock(m_mutex);
+    m_rate = info.rate;
+    m_changed.notify_all();
+}
+
+void PipeWireDevice::OnStateChanged(int state, const char* error)
+{
+    if (state == PW_STREAM_STATE_ERROR || state == PW_STREAM_STATE_UNCONNECTED)
+        Fail(error ? error : "the stream was disconnected");
+}
+
+void PipeWireDevice::OnDrained()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_drained = true;
+    }
+    m_changed.notify_all();
+    // Rest until the next tone: an idle stream keeps no graph awake.
+    pw_stream_set_active(m_stream, false);
+}
+
+} // namespace vornaby::tone

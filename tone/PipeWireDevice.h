@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+#pragma once
+// The PipeWire device: a stream of PipeWire's own, used when a PipeWire server
+// answers. Through it a tone is synthesised at the rate the graph runs (no
+// resampling of ours), ends on its own last frame at any quantum, and gives up
+// when the server stops taking frames instead of waiting for ever.
+
+#include "tone/SoundDevice.h"
+
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+struct pw_thread_loop;
+struct pw_context;
+struct pw_core;
+struct pw_stream;
+struct spa_pod;
+struct spa_hook;
+struct pw_stream_events;
+
+namespace vornaby::tone {
+
+class PipeWireDevice final : public SoundDevice {
+public:
+    // A device on the session's PipeWire server, or nullptr when none answers.
+    [[nodiscard]] static std::unique_ptr<PipeWireDevice> Connect();
+    ~PipeWireDevice() override;
+    PipeWireDevice(const PipeWireDevice&) = delete;
+    PipeWireDevice& operator=(const PipeWireDevice&) = delete;
+
+    [[nodiscard]] std::uint32_t Begin() override;
+    [[nodiscard]] bool Write(std::span<const float> frames) override;
+    [[nodiscard]] bool Drain() override;
+
+    // How long the server may take no frame at all before a tone is given up.
+    static constexpr int kStallMs = 1000;
+
+private:
+    PipeWireDevice() = default;
+    bool CreateStream();
+    void DestroyStream();
+    void Fail(const char* why);
+    // Frames to keep waiting for the graph; called with m_mutex held.
+    [[nodiscard]] std::size_t FillLimit() const;
+
+    // Called on the stream's own thread.
+    void OnProcess();
+    void OnFormat(const spa_pod* format);
+    void OnStateChanged(int state, const char* error);
+    void OnDrained();
+
+    pw_thread_loop* m_loop = nullptr;
+    pw_context* m_context = nullptr;
+    pw_core* m_core = nullptr;
+    pw_stream* m_stream = nullptr;
+    std::unique_ptr<spa_hook> m_listener;
+
+    // Frames waiting for the graph, shared with the stream's thread.
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<float> m_ring;
+    std::size_t m_head = 0;        // next frame the graph takes
+    std::size_t m_count = 0;       // frames waiting
+    std::uint64_t m_taken = 0;     // frames the graph has taken, ever
+    std::size_t m_quantum = 1024;  // frames the graph last asked for
+    std::uint32_t m_rate = 0;      // the graph's rate, once negotiated
+    bool m_started = false;        // the graph has begun taking this tone
+    bool m_draining = false;       // the last frame has been written
+    bool m_flushed = false;        // the last frame has gone to the graph
+    bool m_drained = false;        // ...and has been heard
+    bool m_failed = false;
+    bool m_reported = false;
+
+    static const pw_stream_events s_events;
+};
+
+} // namespace vornaby::tone
