@@ -17,7 +17,7 @@ import wave
 import numpy as np
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from desk_tools import BINARY, RATE, App, frequency_of, split_tones  # noqa: E402
+from desk_tools import BINARY, RATE, App, Recorder, frequency_of, split_tones  # noqa: E402
 
 FREQUENCY, DURATION_MS = 1000, 300
 EXPECTED_FRAMES = FREQUENCY and DURATION_MS * RATE // 1000
@@ -171,10 +171,9 @@ def record_command(recorder, argv):
 def frequency_sweep(recorder):
     """Frequency error through the real chain, from 20 Hz to 20 kHz: one second
     of each through the tone service, by the play-tone helper."""
-    helper = os.path.join(os.path.dirname(BINARY), "tests", "play-tone")
     errors = []
     for f in (20, 40, 440, 1000, 8837, 12345, 20000):
-        tones = record_command(recorder, [helper, str(f), "1000"])
+        tones = record_command(recorder, [HELPER, str(f), "1000"])
         errors.append((f, abs(frequency_of(tones[0].frames) - f) if tones else float("nan")))
     return errors
 
@@ -183,12 +182,48 @@ def thd_n_at_997(recorder):
     """THD+N of ours and of sox at 997 Hz, whose samples at 48 kHz do not
     fall on exactly representable values the way a phase-0 sine at 1 kHz
     does (0, +-0.25, +-0.5), so the float format's rounding is compared fairly."""
-    helper = os.path.join(os.path.dirname(BINARY), "tests", "play-tone")
     figures = {}
-    for name, argv in (("vornaby", [helper, "997", "300"]),
+    for name, argv in (("vornaby", [HELPER, "997", "300"]),
                        ("sox", ["play", "-q", "-n", "synth", "0.3", "sine", "997", "vol", "0.5"])):
         tones = record_command(recorder, argv)
         figures[name] = thd_n_db(tones[0].frames.astype(np.float64)[RATE // 50:-RATE // 50], 997) if tones else 0
+    return figures
+
+
+PIPEWIRE = os.environ.get("VORNABY_DESK_SOUND") == "pipewire"
+HELPER = os.path.join(os.path.dirname(BINARY), "tests", "play-tone")
+
+
+def pipewire_setting(key, value):
+    subprocess.run(["pw-metadata", "-n", "settings", "0", key, str(value)], check=True, capture_output=True)
+
+
+def queued_gaps(recorder):
+    """Silence between tones queued back to back (the tone service called
+    again as soon as it returns), through the tone service."""
+    tones = record_command(recorder, [HELPER, "1000", "300", "1000", "300", "1000", "300"])
+    return [(b.start - a.start - a.length) * 1000 / RATE for a, b in zip(tones, tones[1:])]
+
+
+def graph_at_44k():
+    """PipeWire's graph and a sink at 44.1 kHz: a 1 kHz and a 20 kHz tone, by
+    their length in frames at that rate and their level."""
+    sink = os.environ["VORNABY_DESK_SINK_44K"]
+    pipewire_setting("clock.force-rate", 44100)
+    subprocess.run(["pactl", "set-default-sink", sink], check=True)
+    time.sleep(0.3)
+    figures = []
+    try:
+        for f in (1000, 20000):
+            with Recorder(sink=sink, rate=44100) as recorder:
+                subprocess.run([HELPER, str(f), "300"], check=True)
+                time.sleep(0.3)
+            tones = recorder.tones()
+            recorder.cleanup()
+            figures.append((f, tones[0].length if tones else 0, 20 * np.log10(tones[0].peak) if tones else 0))
+    finally:
+        subprocess.run(["pactl", "set-default-sink", os.environ["VORNABY_DESK_SINK"]], check=True)
+        pipewire_setting("clock.force-rate", 0)
     return figures
 
 
@@ -250,6 +285,12 @@ def main():
             x_display.sync()
             return time.monotonic()
         rows.append(("vornaby (press of play)", *play_and_measure(recorder, press, presses)))
+        if PIPEWIRE:
+            for quantum in (256, 1024, 4096):
+                pipewire_setting("clock.force-quantum", quantum)
+                time.sleep(0.3)
+                rows.append((f"vornaby at quantum {quantum}", *play_and_measure(recorder, press, 5)))
+            pipewire_setting("clock.force-quantum", 0)
         app.close()
         rows.append(("sox play -n synth 0.3 sine 1000 vol 0.5",
                      *play_and_measure(recorder, command_action(
@@ -259,13 +300,20 @@ def main():
                                        min(presses, 10))))
         rows.append(("paplay (48 kHz WAV)",
                      *play_and_measure(recorder, command_action(["paplay", wav]), min(presses, 10))))
+        if PIPEWIRE:
+            rows.append(("pw-play (48 kHz WAV)",
+                         *play_and_measure(recorder, command_action(["pw-play", wav]), min(presses, 10))))
+        gaps = queued_gaps(recorder)
         stops = stopped_tones(recorder)
         sweep = frequency_sweep(recorder)
         thd997 = thd_n_at_997(recorder)
     finally:
         recorder.close()
+    # Last: a graph that has run at another rate leaves running recorders off.
+    at44k = graph_at_44k() if PIPEWIRE else []
 
-    print(f"1000 Hz for 300 ms, through ALSA/PulseAudio into a 48 kHz null sink; {presses} presses of ours.")
+    chain = "PipeWire's own stream" if PIPEWIRE else "ALSA/PulseAudio"
+    print(f"1000 Hz for 300 ms, through {chain} into a 48 kHz null sink; {presses} presses of ours.")
     print()
     print("| player | tones | freq error (Hz) | length error (ms) | THD+N (dB) | click on / off / steady (dB) "
           "| level (dBFS) | latency median / min / max (ms) |")
@@ -288,6 +336,10 @@ def main():
           ", ".join(f"{f} Hz: {e:.5f}" for f, e in sweep))
     print("A tone closed one second in (3 each), request to its last frame at the recorder, and its offset click: " +
           "; ".join(f"{how}: {max(s):.0f} ms at most, click {max(c):.1f} dB" for how, (s, c) in stops.items() if s))
+    print("Silence between queued tones: " + ", ".join(f"{g:.2f} ms" for g in gaps))
+    if at44k:
+        print("Graph and sink at 44.1 kHz, 300 ms tones: " + ", ".join(
+            f"{f} Hz: {n} frames (13230 expected), peak {db:.2f} dBFS" for f, n, db in at44k))
     print("THD+N at 997 Hz, where neither sine lands on exactly representable float values: " +
           ", ".join(f"{name} {value:.1f} dB" for name, value in thd997.items()))
 
