@@ -37,8 +37,8 @@ int CDialog::DoModal()
     Attach(m_window);
     m_systemMenu.Clear();
     if (dialogTemplate->minimizeBox)
-        m_systemMenu.AppendItem(SC_MINIMIZE, "Mi&nimize");
-    m_systemMenu.AppendItem(SC_CLOSE, "&Close");
+        m_systemMenu.AppendItem(SC_MINIMIZE, QCoreApplication::translate("WindowMenu", "Mi&nimize").toStdString());
+    m_systemMenu.AppendItem(SC_CLOSE, QCoreApplication::translate("WindowMenu", "&Close").toStdString());
     m_endRequested = false;
     m_result = IDCANCEL;
 

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -187,7 +188,7 @@ void DialogWindow::ShowWindowMenu(const QPoint& globalPos)
     if (!items || m_openMenu)
         return;
     QMenu menu(this);
-    menu.setAccessibleName(QStringLiteral("Window menu"));
+    menu.setAccessibleName(QCoreApplication::translate("WindowMenu", "Window menu"));
     for (const CMenu::Item& item : items->Items()) {
         if (item.IsSeparator()) {
             menu.addSeparator();

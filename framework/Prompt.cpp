@@ -19,12 +19,12 @@ PromptWatcher& Watcher()
 
 QString IntegerPromptText()
 {
-    return QStringLiteral("Please enter a whole number.");
+    return QCoreApplication::translate("Prompt", "Please enter a whole number.");
 }
 
 QString RangePromptText(std::int32_t low, std::int32_t high)
 {
-    return QStringLiteral("Please enter a number from %1 to %2.").arg(low).arg(high);
+    return QCoreApplication::translate("Prompt", "Please enter a number from %1 to %2.").arg(low).arg(high);
 }
 
 void ShowPrompt(QWidget* owner, const QString& text)

@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "framework/Resources.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
 #include <algorithm>
 
 namespace fw {
@@ -16,6 +20,28 @@ void InstallResources(const ResourceSet& resources)
     g_resources = resources;
 }
 
+void InstallTranslations(const QLocale& locale)
+{
+    static QTranslator* qt = nullptr;
+    static QTranslator* own = nullptr;
+    for (QTranslator** translator : {&qt, &own}) {
+        if (*translator) {
+            QCoreApplication::removeTranslator(*translator);
+            delete *translator;
+            *translator = nullptr;
+        }
+    }
+    // Qt's own texts: the prompts' buttons, the edit fields' menus.
+    qt = new QTranslator;
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    own = new QTranslator;
+    if (g_resources.translations &&
+        own->load(locale, QString::fromUtf8(g_resources.translations), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(own);
+}
+
 const DialogTemplate* FindDialogTemplate(int id)
 {
     const auto found = std::ranges::find(g_resources.templates, id, &DialogTemplate::id);
@@ -25,7 +51,9 @@ const DialogTemplate* FindDialogTemplate(int id)
 std::string LoadString(int id)
 {
     const auto found = std::ranges::find(g_resources.strings, id, &StringResource::id);
-    return found == g_resources.strings.end() ? std::string() : std::string(found->text);
+    if (found == g_resources.strings.end())
+        return {};
+    return QCoreApplication::translate("Resources", found->text).toStdString();
 }
 
 QIcon LoadIcon(int id)

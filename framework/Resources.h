@@ -6,6 +6,7 @@
 // framework makes goes through that set.
 
 #include <QIcon>
+#include <QLocale>
 
 #include <span>
 #include <string>
@@ -23,6 +24,7 @@ struct DialogTemplate {
     bool appWindow;   // a top-level application window with its own task-bar entry
 };
 
+// A string table entry; its text is translated in the context "Resources".
 struct StringResource {
     int id;
     const char* text;
@@ -33,11 +35,18 @@ struct ResourceSet {
     std::span<const StringResource> strings;
     // The icon with this identifier; a null icon when there is none.
     QIcon (*loadIcon)(int id);
+    // The translations' base name: NAME_LANGUAGE.qm under ":/i18n".
+    const char* translations;
 };
 
 // Makes resources the set every lookup below searches. Until a set is
 // installed, every lookup finds nothing.
 void InstallResources(const ResourceSet& resources);
+
+// Puts the program's texts, and Qt's own, into the language of locale (the
+// desktop's, at start-up), replacing the language before; English where no
+// translation exists. Right-to-left languages turn the layout around.
+void InstallTranslations(const QLocale& locale);
 
 // The template with this identifier, or nullptr.
 [[nodiscard]] const DialogTemplate* FindDialogTemplate(int id);

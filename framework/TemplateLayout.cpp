@@ -67,10 +67,14 @@ void LayOutTemplate(QDialog& window)
         captions.push_back({control->width(), CaptionPixels(control)});
     const BaseUnits base = FitCaptions(FontBaseUnits(window.font()), captions);
 
+    const Rect client = DluToPixels({0, 0, window.width(), window.height()}, base);
+    // Right-to-left languages read the window from the right: every control's
+    // place is mirrored (texts, check boxes and sliders turn by themselves).
+    const bool mirrored = window.layoutDirection() == Qt::RightToLeft;
     for (QWidget* control : controls) {
         const QRect dlu = control->geometry();
         const Rect px = DluToPixels({dlu.x(), dlu.y(), dlu.width(), dlu.height()}, base);
-        QRect pixels(px.x, px.y, px.width, px.height);
+        QRect pixels(mirrored ? client.width - px.x - px.width : px.x, px.y, px.width, px.height);
         if (auto* combo = qobject_cast<QComboBox*>(control)) {
             const int field = std::max(DluToPixelsY(kComboFieldDlu, base), combo->sizeHint().height());
             const int rowHeight = QFontMetrics(combo->font()).height() + 4;
@@ -85,7 +89,6 @@ void LayOutTemplate(QDialog& window)
             control->setAttribute(Qt::WA_TransparentForMouseEvents);
         }
     }
-    const Rect client = DluToPixels({0, 0, window.width(), window.height()}, base);
     window.setFixedSize(client.width, client.height);
 }
 

@@ -85,6 +85,7 @@ int RunApplication(int argc, char** argv)
     int toolkitArgc = 1;
     char* toolkitArgv[] = {program, nullptr};
     QApplication application(toolkitArgc, toolkitArgv);
+    InstallTranslations(QLocale::system());
     NameApplication(program);
     WatchSignals();
 

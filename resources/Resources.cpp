@@ -27,7 +27,7 @@ constexpr fw::DialogTemplate kTemplates[] = {
 
 constexpr fw::StringResource kStrings[] = {
     {fw::IDS_APP_TITLE, "Vornaby"},
-    {IDS_ABOUT_ITEM, "&About Vornaby..."},
+    {IDS_ABOUT_ITEM, QT_TRANSLATE_NOOP("Resources", "&About Vornaby...")},
 };
 
 QIcon LoadProgramIcon(int id)
@@ -49,6 +49,6 @@ const fw::ResourceSet& ProgramResources()
     // The icons are compiled into this library; referring to them here makes
     // every executable that uses these resources carry them.
     Q_INIT_RESOURCE(icons);
-    static const fw::ResourceSet resources{kTemplates, kStrings, LoadProgramIcon};
+    static const fw::ResourceSet resources{kTemplates, kStrings, LoadProgramIcon, "vornaby"};
     return resources;
 }

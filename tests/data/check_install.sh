@@ -25,7 +25,9 @@ share/icons/hicolor/48x48/apps/vornaby.png
 share/icons/hicolor/64x64/apps/vornaby.png
 share/icons/hicolor/scalable/apps/vornaby.svg
 share/man/man1/vornaby.1.gz
+$(for lang in ar de es fr he it ja ko pl pt_BR ru tr uk zh_CN; do echo "share/man/$lang/man1/vornaby.1.gz"; done)
 share/metainfo/org.vornaby.Vornaby.metainfo.xml"
+expected=$(LC_ALL=C sort <<<"$expected")
 actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 if [ "$actual" != "$expected" ]; then
     diff <(echo "$expected") <(echo "$actual") || true

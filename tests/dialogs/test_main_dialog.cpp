@@ -4,6 +4,7 @@
 // exchange and "play", Enter and Escape, mode switching and the slider.
 
 #include "support/ProbeDlg.h"
+#include "framework/Resources.h"
 #include "framework/WinApp.h"
 #include "dialogs/ToneLimits.h"
 #include "resources/resource.h"
@@ -15,6 +16,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QStyle>
@@ -167,6 +169,80 @@ private slots:
             QVERIFY(std::abs(w.width() * 200.0 / (w.height() * 320.0) - 1.0) < 0.6);
         });
         QApplication::setFont(original);
+    }
+
+    void speaksEveryShippedLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"de", "fr", "es", "it", "pt_BR", "pl", "ru", "uk", "tr", "ja", "zh_CN", "ko", "he", "ar"})
+            QTest::newRow(language) << language;
+    }
+    void speaksEveryShippedLanguage()
+    {
+        QFETCH(QString, language);
+        // Texts that read the same in every language: the name, the hints.
+        const QStringList same{"Vornaby", "(1-20000)", "(50-10000)", "Vornaby, Version 1.0", "OK"};
+        const QStringList english{"About", "play", "Advanced  Mode", "Advanced Mode", "Simple Mode", "Frequency(hz)",
+                                  "time(ms)", "Mi&nimize", "&Close", "&About Vornaby...", "&Undo",
+                                  "Please enter a whole number.", "Please enter a number from 1 to 200000."};
+        InstallTranslations(QLocale(language));
+        const bool rightToLeft = language == "he" || language == "ar";
+        QCOMPARE(QGuiApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        QMap<QString, QRect> placed[2]; // by the layout's direction: as the language has it, then left to right
+        for (int pass = 0; pass < (rightToLeft ? 2 : 1); ++pass) {
+            if (pass == 1)
+                QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+            ToneRecorder recorder;
+            PromptRecorder prompts;
+            ProbeDlg dialog;
+            RunModal(dialog, [&](QWidget& w) {
+                QStringList shown;
+                placed[pass][QString()] = w.rect();
+                const QList<QWidget*> controls = w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+                for (QWidget* control : controls) {
+                    placed[pass][control->objectName()] = control->geometry();
+                    if (!qobject_cast<QLineEdit*>(control) && !qobject_cast<QComboBox*>(control))
+                        shown << TextOf(control);
+                }
+                for (const CMenu::Item& item : dialog.GetSystemMenu()->Items())
+                    shown << QString::fromStdString(item.text);
+                std::unique_ptr<QMenu> editMenu(qobject_cast<QLineEdit*>(Control(w, IDC_FREQUENCY))->createStandardContextMenu());
+                shown << editMenu->actions().first()->text().section('\t', 0, 0);
+                TypeInto(Control(w, IDC_PRESET), "abc");
+                Click(w, IDC_PLAY);
+                TypeInto(Control(w, IDC_PRESET), "0");
+                Click(w, IDC_PLAY);
+                shown << prompts.Texts();
+                for (const QString& text : shown)
+                    QVERIFY2(!english.contains(text) || same.contains(text), qPrintable(text));
+                QCOMPARE(prompts.seen.size(), 2u);
+                // Every caption fits, and no two controls overlap (but the
+                // frames around them).
+                for (QWidget* control : controls) {
+                    QVERIFY2(w.rect().contains(control->geometry()), qPrintable(control->objectName()));
+                    if (!qobject_cast<QLabel*>(control) && !qobject_cast<QAbstractButton*>(control))
+                        continue;
+                    const int needed = QFontMetrics(control->font()).horizontalAdvance(TextOf(control));
+                    QVERIFY2(control->width() > needed, qPrintable(TextOf(control)));
+                    for (QWidget* other : controls)
+                        QVERIFY2(other == control || qobject_cast<QGroupBox*>(other) ||
+                                     !control->geometry().intersects(other->geometry()),
+                                 qPrintable(control->objectName() + " " + other->objectName()));
+                }
+                if (rightToLeft && pass == 0) {
+                    QVERIFY(Slider(w)->isRightToLeft() && !Slider(w)->invertedAppearance()); // minimum at the right
+                }
+            });
+        }
+        // Mirrored: each control where its left-to-right place is, seen in a mirror.
+        for (auto it = placed[1].cbegin(); it != placed[1].cend(); ++it) {
+            const QRect mirrored = placed[0].value(it.key());
+            QCOMPARE(mirrored.x(), placed[1].value(QString()).width() - it->x() - it->width());
+            QCOMPARE(mirrored.y(), it->y());
+            QCOMPARE(mirrored.size(), it->size());
+        }
+        QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
+        InstallTranslations(QLocale(QLocale::English));
     }
 
     void captionsStayLegibleInLightAndDarkThemes_data()

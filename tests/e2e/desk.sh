@@ -33,6 +33,9 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 export HOME="$desk/home" XDG_RUNTIME_DIR="$desk/run"
+# English unless a test asks for another language.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 

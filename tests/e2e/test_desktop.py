@@ -88,13 +88,20 @@ class DesktopTest(DeskTest):
         self.play_once(app, 40)
 
     def test_bad_value_prompts_then_plays_the_held_preset(self):
-        app = self.start()
+        for language, play, prompt_says in (("en", "play", "whole number"), ("de", "Abspielen", "ganze Zahl")):
+            with self.subTest(language=language):
+                self._bad_value_prompts_then_plays(language, play, prompt_says)
+
+    def _bad_value_prompts_then_plays(self, language, play, prompt_says):
+        # A German desktop gets German captions and prompts.
+        env = dict(os.environ, LANGUAGE=language, LANG=f"{language}_DE.UTF-8") if language != "en" else None
+        app = self.start(env=env)
         app.type_into(app.combo(), "abc")
         with self.record() as recorder:
-            app.click(app.button("play"))
+            app.click(app.button(play))
             prompt = until(self._prompt_of(app), 5, "the prompt")
             labels = [c.name for c in pyatspi.findAllDescendants(prompt, lambda a: a.getRole() == pyatspi.ROLE_LABEL)]
-            self.assertTrue(any("whole number" in text for text in labels), labels)
+            self.assertTrue(any(prompt_says in text for text in labels), labels)
             app.key("Return")
             time.sleep(0.6)
         tones = recorder.tones()
