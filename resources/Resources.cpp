@@ -30,6 +30,10 @@ constexpr fw::StringResource kStrings[] = {
     {IDS_ABOUT_ITEM, QT_TRANSLATE_NOOP("Resources", "&About Vornaby...")},
 };
 
+// Qt turns the whole program around for a language whose translation says
+// "RTL" here; each translation says which way its language reads.
+[[maybe_unused]] constexpr const char* kLayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 QIcon LoadProgramIcon(int id)
 {
     if (id != IDI_APP)

@@ -2,100 +2,132 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>MainForm</name>
-    <message>
-        <source>About</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>play</source>
-        <translation>Reproducir</translation>
-    </message>
-    <message>
-        <source>Advanced  Mode</source>
-        <translation>Modo avanzado</translation>
-    </message>
-    <message>
-        <source>Advanced Mode</source>
-        <translation>Modo avanzado</translation>
-    </message>
-    <message>
-        <source>Simple Mode</source>
-        <translation>Modo simple</translation>
-    </message>
-    <message>
-        <source>Frequency(hz)</source>
-        <translation>Frecuencia (Hz)</translation>
-    </message>
-    <message>
-        <source>time(ms)</source>
-        <translation>Duración (ms)</translation>
-    </message>
-    <message>
-        <source>Preset frequency(hz)</source>
-        <translation>Frecuencia predefinida (Hz)</translation>
-    </message>
-    <message>
-        <source>Frequency slider</source>
-        <translation>Control deslizante de frecuencia</translation>
-    </message>
-</context>
-<context>
     <name>AboutForm</name>
     <message>
+        <location filename="../about_form.ui" line="8"/>
         <source>About Vornaby</source>
         <translation>Acerca de Vornaby</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="27"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="12"/>
         <source>Vornaby icon</source>
         <translation>Icono de Vornaby</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="16"/>
         <source>Vornaby, Version 1.0</source>
         <translation>Vornaby, versión 1.0</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="21"/>
         <source>© 2026 the Vornaby developers, MIT licence</source>
         <translation>© 2026 los desarrolladores de Vornaby, licencia MIT</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="32"/>
         <source>Pure tones for listening tests, made with Qt and ALSA.</source>
         <translation>Tonos puros para pruebas de audición, hecho con Qt y ALSA.</translation>
     </message>
 </context>
 <context>
-    <name>Resources</name>
+    <name>MainForm</name>
     <message>
-        <source>&amp;About Vornaby...</source>
-        <translation>&amp;Acerca de Vornaby...</translation>
+        <location filename="../main_form.ui" line="13"/>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="25"/>
+        <source>play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="83"/>
+        <source>Advanced  Mode</source>
+        <translation>Modo avanzado</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="88"/>
+        <source>Advanced Mode</source>
+        <translation>Modo avanzado</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="99"/>
+        <source>Simple Mode</source>
+        <translation>Modo simple</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="20"/>
+        <location filename="../main_form.ui" line="36"/>
+        <location filename="../main_form.ui" line="92"/>
+        <source>Frequency(hz)</source>
+        <translation>Frecuencia (Hz)</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="32"/>
+        <location filename="../main_form.ui" line="43"/>
+        <source>time(ms)</source>
+        <translation>Duración (ms)</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="64"/>
+        <source>Preset frequency(hz)</source>
+        <translation>Frecuencia predefinida (Hz)</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="108"/>
+        <source>Frequency slider</source>
+        <translation>Control deslizante de frecuencia</translation>
     </message>
 </context>
 <context>
     <name>Prompt</name>
     <message>
+        <location filename="../../framework/Prompt.cpp" line="22"/>
         <source>Please enter a whole number.</source>
         <translation>Introduzca un número entero.</translation>
     </message>
     <message>
+        <location filename="../../framework/Prompt.cpp" line="27"/>
         <source>Please enter a number from %1 to %2.</source>
         <translation>Introduzca un número entre %1 y %2.</translation>
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../Resources.cpp" line="35"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <location filename="../Resources.cpp" line="30"/>
+        <source>&amp;About Vornaby...</source>
+        <translation>&amp;Acerca de Vornaby...</translation>
+    </message>
+</context>
+<context>
     <name>WindowMenu</name>
     <message>
+        <location filename="../../framework/Dialog.cpp" line="40"/>
         <source>Mi&amp;nimize</source>
         <translation>Mi&amp;nimizar</translation>
     </message>
     <message>
+        <location filename="../../framework/Dialog.cpp" line="41"/>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
+        <location filename="../../framework/DialogWindow.cpp" line="191"/>
         <source>Window menu</source>
         <translation>Menú de la ventana</translation>
     </message>

@@ -2,100 +2,132 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AboutForm</name>
+    <message>
+        <location filename="../about_form.ui" line="8"/>
+        <source>About Vornaby</source>
+        <translation>À propos de Vornaby</translation>
+    </message>
+    <message>
+        <location filename="../about_form.ui" line="27"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../about_form.ui" line="12"/>
+        <source>Vornaby icon</source>
+        <translation>Icône de Vornaby</translation>
+    </message>
+    <message>
+        <location filename="../about_form.ui" line="16"/>
+        <source>Vornaby, Version 1.0</source>
+        <translation>Vornaby, version 1.0</translation>
+    </message>
+    <message>
+        <location filename="../about_form.ui" line="21"/>
+        <source>© 2026 the Vornaby developers, MIT licence</source>
+        <translation>© 2026 les développeurs de Vornaby, licence MIT</translation>
+    </message>
+    <message>
+        <location filename="../about_form.ui" line="32"/>
+        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
+        <translation>Des sons purs pour tester l&apos;audition, conçu avec Qt et ALSA.</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
+        <location filename="../main_form.ui" line="13"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="25"/>
         <source>play</source>
         <translation>Lire</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="83"/>
         <source>Advanced  Mode</source>
         <translation>Mode avancé</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="88"/>
         <source>Advanced Mode</source>
         <translation>Mode avancé</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="99"/>
         <source>Simple Mode</source>
         <translation>Mode simple</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="20"/>
+        <location filename="../main_form.ui" line="36"/>
+        <location filename="../main_form.ui" line="92"/>
         <source>Frequency(hz)</source>
         <translation>Fréquence (Hz)</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="32"/>
+        <location filename="../main_form.ui" line="43"/>
         <source>time(ms)</source>
         <translation>Durée (ms)</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="64"/>
         <source>Preset frequency(hz)</source>
         <translation>Fréquence prédéfinie (Hz)</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="108"/>
         <source>Frequency slider</source>
         <translation>Curseur de fréquence</translation>
     </message>
 </context>
 <context>
-    <name>AboutForm</name>
-    <message>
-        <source>About Vornaby</source>
-        <translation>À propos de Vornaby</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Vornaby icon</source>
-        <translation>Icône de Vornaby</translation>
-    </message>
-    <message>
-        <source>Vornaby, Version 1.0</source>
-        <translation>Vornaby, version 1.0</translation>
-    </message>
-    <message>
-        <source>© 2026 the Vornaby developers, MIT licence</source>
-        <translation>© 2026 les développeurs de Vornaby, licence MIT</translation>
-    </message>
-    <message>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>Des sons purs pour tester l'audition, conçu avec Qt et ALSA.</translation>
-    </message>
-</context>
-<context>
-    <name>Resources</name>
-    <message>
-        <source>&amp;About Vornaby...</source>
-        <translation>À &amp;propos de Vornaby...</translation>
-    </message>
-</context>
-<context>
     <name>Prompt</name>
     <message>
+        <location filename="../../framework/Prompt.cpp" line="22"/>
         <source>Please enter a whole number.</source>
         <translation>Veuillez saisir un nombre entier.</translation>
     </message>
     <message>
+        <location filename="../../framework/Prompt.cpp" line="27"/>
         <source>Please enter a number from %1 to %2.</source>
         <translation>Veuillez saisir un nombre entre %1 et %2.</translation>
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../Resources.cpp" line="35"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <location filename="../Resources.cpp" line="30"/>
+        <source>&amp;About Vornaby...</source>
+        <translation>À &amp;propos de Vornaby...</translation>
+    </message>
+</context>
+<context>
     <name>WindowMenu</name>
     <message>
+        <location filename="../../framework/Dialog.cpp" line="40"/>
         <source>Mi&amp;nimize</source>
         <translation>Réd&amp;uire</translation>
     </message>
     <message>
+        <location filename="../../framework/Dialog.cpp" line="41"/>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
     <message>
+        <location filename="../../framework/DialogWindow.cpp" line="191"/>
         <source>Window menu</source>
         <translation>Menu de la fenêtre</translation>
     </message>

@@ -2,109 +2,134 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="he">
 <context>
-    <name>MainForm</name>
-    <message>
-        <source>About</source>
-        <translation>אודות</translation>
-    </message>
-    <message>
-        <source>play</source>
-        <translation>נגן</translation>
-    </message>
-    <message>
-        <source>Advanced  Mode</source>
-        <translation>מצב מתקדם</translation>
-    </message>
-    <message>
-        <source>Advanced Mode</source>
-        <translation>מצב מתקדם</translation>
-    </message>
-    <message>
-        <source>Simple Mode</source>
-        <translation>מצב פשוט</translation>
-    </message>
-    <message>
-        <source>Frequency(hz)</source>
-        <translation>תדר (Hz)</translation>
-    </message>
-    <message>
-        <source>time(ms)</source>
-        <translation>משך (ms)</translation>
-    </message>
-    <message>
-        <source>Preset frequency(hz)</source>
-        <translation>תדר מוגדר מראש (Hz)</translation>
-    </message>
-    <message>
-        <source>Frequency slider</source>
-        <translation>מחוון תדר</translation>
-    </message>
-</context>
-<context>
     <name>AboutForm</name>
     <message>
+        <location filename="../about_form.ui" line="8"/>
         <source>About Vornaby</source>
         <translation>אודות Vornaby</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="27"/>
         <source>OK</source>
         <translation>אישור</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="12"/>
         <source>Vornaby icon</source>
         <translation>הסמל של Vornaby</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="16"/>
         <source>Vornaby, Version 1.0</source>
         <translation>Vornaby, גרסה 1.0</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="21"/>
         <source>© 2026 the Vornaby developers, MIT licence</source>
         <translation>© 2026 מפתחי Vornaby, רישיון MIT</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="32"/>
         <source>Pure tones for listening tests, made with Qt and ALSA.</source>
         <translation>צלילים טהורים לבדיקות שמיעה, נבנה עם Qt ו-ALSA.</translation>
     </message>
 </context>
 <context>
-    <name>Resources</name>
+    <name>MainForm</name>
     <message>
-        <source>&amp;About Vornaby...</source>
-        <translation>&amp;אודות Vornaby...</translation>
+        <location filename="../main_form.ui" line="13"/>
+        <source>About</source>
+        <translation>אודות</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="25"/>
+        <source>play</source>
+        <translation>נגן</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="83"/>
+        <source>Advanced  Mode</source>
+        <translation>מצב מתקדם</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="88"/>
+        <source>Advanced Mode</source>
+        <translation>מצב מתקדם</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="99"/>
+        <source>Simple Mode</source>
+        <translation>מצב פשוט</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="20"/>
+        <location filename="../main_form.ui" line="36"/>
+        <location filename="../main_form.ui" line="92"/>
+        <source>Frequency(hz)</source>
+        <translation>תדר (Hz)</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="32"/>
+        <location filename="../main_form.ui" line="43"/>
+        <source>time(ms)</source>
+        <translation>משך (ms)</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="64"/>
+        <source>Preset frequency(hz)</source>
+        <translation>תדר מוגדר מראש (Hz)</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="108"/>
+        <source>Frequency slider</source>
+        <translation>מחוון תדר</translation>
     </message>
 </context>
 <context>
     <name>Prompt</name>
     <message>
+        <location filename="../../framework/Prompt.cpp" line="22"/>
         <source>Please enter a whole number.</source>
         <translation>נא להזין מספר שלם.</translation>
     </message>
     <message>
+        <location filename="../../framework/Prompt.cpp" line="27"/>
         <source>Please enter a number from %1 to %2.</source>
         <translation>נא להזין מספר בין %1 ל-%2.</translation>
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../Resources.cpp" line="35"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <location filename="../Resources.cpp" line="30"/>
+        <source>&amp;About Vornaby...</source>
+        <translation>&amp;אודות Vornaby...</translation>
+    </message>
+</context>
+<context>
     <name>WindowMenu</name>
     <message>
+        <location filename="../../framework/Dialog.cpp" line="40"/>
         <source>Mi&amp;nimize</source>
         <translation>מ&amp;זעור</translation>
     </message>
     <message>
+        <location filename="../../framework/Dialog.cpp" line="41"/>
         <source>&amp;Close</source>
         <translation>&amp;סגירה</translation>
     </message>
     <message>
+        <location filename="../../framework/DialogWindow.cpp" line="191"/>
         <source>Window menu</source>
         <translation>תפריט חלון</translation>
-    </message>
-</context>
-<context>
-    <name>QGuiApplication</name>
-    <message>
-        <source>QT_LAYOUT_DIRECTION</source>
-        <translation>RTL</translation>
     </message>
 </context>
 </TS>

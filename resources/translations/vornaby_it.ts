@@ -2,100 +2,132 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>AboutForm</name>
+    <message>
+        <location filename="../about_form.ui" line="8"/>
+        <source>About Vornaby</source>
+        <translation>Informazioni su Vornaby</translation>
+    </message>
+    <message>
+        <location filename="../about_form.ui" line="27"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../about_form.ui" line="12"/>
+        <source>Vornaby icon</source>
+        <translation>Icona di Vornaby</translation>
+    </message>
+    <message>
+        <location filename="../about_form.ui" line="16"/>
+        <source>Vornaby, Version 1.0</source>
+        <translation>Vornaby, versione 1.0</translation>
+    </message>
+    <message>
+        <location filename="../about_form.ui" line="21"/>
+        <source>© 2026 the Vornaby developers, MIT licence</source>
+        <translation>© 2026 gli sviluppatori di Vornaby, licenza MIT</translation>
+    </message>
+    <message>
+        <location filename="../about_form.ui" line="32"/>
+        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
+        <translation>Toni puri per test dell&apos;udito, realizzato con Qt e ALSA.</translation>
+    </message>
+</context>
+<context>
     <name>MainForm</name>
     <message>
+        <location filename="../main_form.ui" line="13"/>
         <source>About</source>
         <translation>Informazioni</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="25"/>
         <source>play</source>
         <translation>Riproduci</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="83"/>
         <source>Advanced  Mode</source>
         <translation>Modalità avanzata</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="88"/>
         <source>Advanced Mode</source>
         <translation>Modalità avanzata</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="99"/>
         <source>Simple Mode</source>
         <translation>Modalità semplice</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="20"/>
+        <location filename="../main_form.ui" line="36"/>
+        <location filename="../main_form.ui" line="92"/>
         <source>Frequency(hz)</source>
         <translation>Frequenza (Hz)</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="32"/>
+        <location filename="../main_form.ui" line="43"/>
         <source>time(ms)</source>
         <translation>Durata (ms)</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="64"/>
         <source>Preset frequency(hz)</source>
         <translation>Frequenza predefinita (Hz)</translation>
     </message>
     <message>
+        <location filename="../main_form.ui" line="108"/>
         <source>Frequency slider</source>
         <translation>Cursore della frequenza</translation>
     </message>
 </context>
 <context>
-    <name>AboutForm</name>
-    <message>
-        <source>About Vornaby</source>
-        <translation>Informazioni su Vornaby</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Vornaby icon</source>
-        <translation>Icona di Vornaby</translation>
-    </message>
-    <message>
-        <source>Vornaby, Version 1.0</source>
-        <translation>Vornaby, versione 1.0</translation>
-    </message>
-    <message>
-        <source>© 2026 the Vornaby developers, MIT licence</source>
-        <translation>© 2026 gli sviluppatori di Vornaby, licenza MIT</translation>
-    </message>
-    <message>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>Toni puri per test dell'udito, realizzato con Qt e ALSA.</translation>
-    </message>
-</context>
-<context>
-    <name>Resources</name>
-    <message>
-        <source>&amp;About Vornaby...</source>
-        <translation>&amp;Informazioni su Vornaby...</translation>
-    </message>
-</context>
-<context>
     <name>Prompt</name>
     <message>
+        <location filename="../../framework/Prompt.cpp" line="22"/>
         <source>Please enter a whole number.</source>
         <translation>Inserire un numero intero.</translation>
     </message>
     <message>
+        <location filename="../../framework/Prompt.cpp" line="27"/>
         <source>Please enter a number from %1 to %2.</source>
         <translation>Inserire un numero da %1 a %2.</translation>
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../Resources.cpp" line="35"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <location filename="../Resources.cpp" line="30"/>
+        <source>&amp;About Vornaby...</source>
+        <translation>&amp;Informazioni su Vornaby...</translation>
+    </message>
+</context>
+<context>
     <name>WindowMenu</name>
     <message>
+        <location filename="../../framework/Dialog.cpp" line="40"/>
         <source>Mi&amp;nimize</source>
         <translation>Rid&amp;uci a icona</translation>
     </message>
     <message>
+        <location filename="../../framework/Dialog.cpp" line="41"/>
         <source>&amp;Close</source>
         <translation>&amp;Chiudi</translation>
     </message>
     <message>
+        <location filename="../../framework/DialogWindow.cpp" line="191"/>
         <source>Window menu</source>
         <translation>Menu della finestra</translation>
     </message>

@@ -2,100 +2,132 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
-    <name>MainForm</name>
-    <message>
-        <source>About</source>
-        <translation>情報</translation>
-    </message>
-    <message>
-        <source>play</source>
-        <translation>再生</translation>
-    </message>
-    <message>
-        <source>Advanced  Mode</source>
-        <translation>詳細モード</translation>
-    </message>
-    <message>
-        <source>Advanced Mode</source>
-        <translation>詳細モード</translation>
-    </message>
-    <message>
-        <source>Simple Mode</source>
-        <translation>シンプルモード</translation>
-    </message>
-    <message>
-        <source>Frequency(hz)</source>
-        <translation>周波数 (Hz)</translation>
-    </message>
-    <message>
-        <source>time(ms)</source>
-        <translation>長さ (ms)</translation>
-    </message>
-    <message>
-        <source>Preset frequency(hz)</source>
-        <translation>プリセット周波数 (Hz)</translation>
-    </message>
-    <message>
-        <source>Frequency slider</source>
-        <translation>周波数スライダー</translation>
-    </message>
-</context>
-<context>
     <name>AboutForm</name>
     <message>
+        <location filename="../about_form.ui" line="8"/>
         <source>About Vornaby</source>
         <translation>Vornaby について</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="27"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="12"/>
         <source>Vornaby icon</source>
         <translation>Vornaby のアイコン</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="16"/>
         <source>Vornaby, Version 1.0</source>
         <translation>Vornaby バージョン 1.0</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="21"/>
         <source>© 2026 the Vornaby developers, MIT licence</source>
         <translation>© 2026 Vornaby 開発者、MIT ライセンス</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="32"/>
         <source>Pure tones for listening tests, made with Qt and ALSA.</source>
         <translation>聴力テストのための純音。Qt と ALSA で作成。</translation>
     </message>
 </context>
 <context>
-    <name>Resources</name>
+    <name>MainForm</name>
     <message>
-        <source>&amp;About Vornaby...</source>
-        <translation>Vornaby について(&amp;A)...</translation>
+        <location filename="../main_form.ui" line="13"/>
+        <source>About</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="25"/>
+        <source>play</source>
+        <translation>再生</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="83"/>
+        <source>Advanced  Mode</source>
+        <translation>詳細モード</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="88"/>
+        <source>Advanced Mode</source>
+        <translation>詳細モード</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="99"/>
+        <source>Simple Mode</source>
+        <translation>シンプルモード</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="20"/>
+        <location filename="../main_form.ui" line="36"/>
+        <location filename="../main_form.ui" line="92"/>
+        <source>Frequency(hz)</source>
+        <translation>周波数 (Hz)</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="32"/>
+        <location filename="../main_form.ui" line="43"/>
+        <source>time(ms)</source>
+        <translation>長さ (ms)</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="64"/>
+        <source>Preset frequency(hz)</source>
+        <translation>プリセット周波数 (Hz)</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="108"/>
+        <source>Frequency slider</source>
+        <translation>周波数スライダー</translation>
     </message>
 </context>
 <context>
     <name>Prompt</name>
     <message>
+        <location filename="../../framework/Prompt.cpp" line="22"/>
         <source>Please enter a whole number.</source>
         <translation>整数を入力してください。</translation>
     </message>
     <message>
+        <location filename="../../framework/Prompt.cpp" line="27"/>
         <source>Please enter a number from %1 to %2.</source>
         <translation>%1 から %2 までの数値を入力してください。</translation>
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../Resources.cpp" line="35"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <location filename="../Resources.cpp" line="30"/>
+        <source>&amp;About Vornaby...</source>
+        <translation>Vornaby について(&amp;A)...</translation>
+    </message>
+</context>
+<context>
     <name>WindowMenu</name>
     <message>
+        <location filename="../../framework/Dialog.cpp" line="40"/>
         <source>Mi&amp;nimize</source>
         <translation>最小化(&amp;N)</translation>
     </message>
     <message>
+        <location filename="../../framework/Dialog.cpp" line="41"/>
         <source>&amp;Close</source>
         <translation>閉じる(&amp;C)</translation>
     </message>
     <message>
+        <location filename="../../framework/DialogWindow.cpp" line="191"/>
         <source>Window menu</source>
         <translation>ウィンドウメニュー</translation>
     </message>

@@ -2,100 +2,132 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
-    <name>MainForm</name>
-    <message>
-        <source>About</source>
-        <translation>정보</translation>
-    </message>
-    <message>
-        <source>play</source>
-        <translation>재생</translation>
-    </message>
-    <message>
-        <source>Advanced  Mode</source>
-        <translation>고급 모드</translation>
-    </message>
-    <message>
-        <source>Advanced Mode</source>
-        <translation>고급 모드</translation>
-    </message>
-    <message>
-        <source>Simple Mode</source>
-        <translation>간단 모드</translation>
-    </message>
-    <message>
-        <source>Frequency(hz)</source>
-        <translation>주파수 (Hz)</translation>
-    </message>
-    <message>
-        <source>time(ms)</source>
-        <translation>길이 (ms)</translation>
-    </message>
-    <message>
-        <source>Preset frequency(hz)</source>
-        <translation>프리셋 주파수 (Hz)</translation>
-    </message>
-    <message>
-        <source>Frequency slider</source>
-        <translation>주파수 슬라이더</translation>
-    </message>
-</context>
-<context>
     <name>AboutForm</name>
     <message>
+        <location filename="../about_form.ui" line="8"/>
         <source>About Vornaby</source>
         <translation>Vornaby 정보</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="27"/>
         <source>OK</source>
         <translation>확인</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="12"/>
         <source>Vornaby icon</source>
         <translation>Vornaby 아이콘</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="16"/>
         <source>Vornaby, Version 1.0</source>
         <translation>Vornaby 버전 1.0</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="21"/>
         <source>© 2026 the Vornaby developers, MIT licence</source>
         <translation>© 2026 Vornaby 개발자, MIT 라이선스</translation>
     </message>
     <message>
+        <location filename="../about_form.ui" line="32"/>
         <source>Pure tones for listening tests, made with Qt and ALSA.</source>
         <translation>청력 테스트를 위한 순음, Qt와 ALSA로 제작.</translation>
     </message>
 </context>
 <context>
-    <name>Resources</name>
+    <name>MainForm</name>
     <message>
-        <source>&amp;About Vornaby...</source>
-        <translation>Vornaby 정보(&amp;A)...</translation>
+        <location filename="../main_form.ui" line="13"/>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="25"/>
+        <source>play</source>
+        <translation>재생</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="83"/>
+        <source>Advanced  Mode</source>
+        <translation>고급 모드</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="88"/>
+        <source>Advanced Mode</source>
+        <translation>고급 모드</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="99"/>
+        <source>Simple Mode</source>
+        <translation>간단 모드</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="20"/>
+        <location filename="../main_form.ui" line="36"/>
+        <location filename="../main_form.ui" line="92"/>
+        <source>Frequency(hz)</source>
+        <translation>주파수 (Hz)</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="32"/>
+        <location filename="../main_form.ui" line="43"/>
+        <source>time(ms)</source>
+        <translation>길이 (ms)</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="64"/>
+        <source>Preset frequency(hz)</source>
+        <translation>프리셋 주파수 (Hz)</translation>
+    </message>
+    <message>
+        <location filename="../main_form.ui" line="108"/>
+        <source>Frequency slider</source>
+        <translation>주파수 슬라이더</translation>
     </message>
 </context>
 <context>
     <name>Prompt</name>
     <message>
+        <location filename="../../framework/Prompt.cpp" line="22"/>
         <source>Please enter a whole number.</source>
         <translation>정수를 입력하세요.</translation>
     </message>
     <message>
+        <location filename="../../framework/Prompt.cpp" line="27"/>
         <source>Please enter a number from %1 to %2.</source>
         <translation>%1에서 %2 사이의 숫자를 입력하세요.</translation>
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../Resources.cpp" line="35"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Resources</name>
+    <message>
+        <location filename="../Resources.cpp" line="30"/>
+        <source>&amp;About Vornaby...</source>
+        <translation>Vornaby 정보(&amp;A)...</translation>
+    </message>
+</context>
+<context>
     <name>WindowMenu</name>
     <message>
+        <location filename="../../framework/Dialog.cpp" line="40"/>
         <source>Mi&amp;nimize</source>
         <translation>최소화(&amp;N)</translation>
     </message>
     <message>
+        <location filename="../../framework/Dialog.cpp" line="41"/>
         <source>&amp;Close</source>
         <translation>닫기(&amp;C)</translation>
     </message>
     <message>
+        <location filename="../../framework/DialogWindow.cpp" line="191"/>
         <source>Window menu</source>
         <translation>창 메뉴</translation>
     </message>
