@@ -5,6 +5,8 @@
 #include "dialogs/VornabyDlg.h"
 #include "tone/Beep.h"
 
+#include <QTimer>
+
 CVornabyApp g_app;
 
 bool CVornabyApp::StartUp()
@@ -12,8 +14,10 @@ bool CVornabyApp::StartUp()
     // Qt's controls need no registration before the first dialog exists, and
     // no embedded-control host; what remains of start-up is the toolkit's own.
     CWinApp::StartUp();
-    // The sound device opens in the background while the window comes up.
-    vornaby::tone::PrepareBeep();
+    // The sound device opens in the background once the window is up (the
+    // first event the window's loop handles), so that opening it does not
+    // compete with building the window.
+    QTimer::singleShot(0, [] { vornaby::tone::PrepareBeep(); });
 
     // The settings root is named but nothing is ever stored under it.
     SetSettingsRoot("Local AppWizard-Generated Applications");

@@ -38,12 +38,13 @@ QIcon LoadProgramIcon(int id)
 {
     if (id != IDI_APP)
         return {};
-    // Every size drawn for its size, so small ones stay sharp; the desktop's
-    // theme icon of the same name wins where one is installed.
+    // Every size drawn for its size, so small ones stay sharp, up to the
+    // largest a window icon takes; the desktop finds the installed theme icon
+    // by the desktop file's name on its own, so the theme is not searched here.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
+    for (const int size : {16, 32, 48, 64, 128})
         icon.addFile(QStringLiteral(":/icons/vornaby-%1.png").arg(size), QSize(size, size));
-    return QIcon::fromTheme(QStringLiteral("vornaby"), icon);
+    return icon;
 }
 
 } // namespace

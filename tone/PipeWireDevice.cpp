@@ -8,7 +8,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+
+#include <unistd.h>
 
 namespace vornaby::tone {
 namespace {
@@ -39,6 +43,15 @@ const pw_stream_events PipeWireDevice::s_events = [] {
 
 std::unique_ptr<PipeWireDevice> PipeWireDevice::Connect()
 {
+    // No server's socket, no server: say so before loading any of PipeWire.
+    const char* remote = std::getenv("PIPEWIRE_REMOTE");
+    const char* runtime = std::getenv("PIPEWIRE_RUNTIME_DIR");
+    if (!runtime || !*runtime)
+        runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string socket = remote && *remote ? (remote[0] == '/' ? std::string(remote) : std::string(runtime ? runtime : "") + "/" + remote)
+                                                 : std::string(runtime ? runtime : "") + "/pipewire-0";
+    if (access(socket.c_str(), F_OK) != 0)
+        return nullptr;
     pw_init(nullptr, nullptr);
     std::unique_ptr<PipeWireDevice> device(new PipeWireDevice);
     device->m_ring.resize(kRingFrames);

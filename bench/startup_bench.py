@@ -1,0 +1,129 @@
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
+"""Start-up: launch to a visible window, and memory one second later, of
+Vornaby against two floors built with the same Qt (an empty dialog of the same
+size and title, and the same controls built by uic from the program's own
+template), run alternately on the desk. Then where Vornaby's extra memory
+lies, mapping by mapping."""
+import os
+import select
+import statistics
+import subprocess
+import sys
+import time
+
+from Xlib import X, display
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
+from desk_tools import BINARY  # noqa: E402
+
+FLOORS = os.path.join(os.path.dirname(BINARY), "bench", "floors")
+ROUNDS = int(os.environ.get("BENCH_LAUNCHES", "7"))
+
+
+class Screen:
+    """Sees windows being mapped, on the X server's own events."""
+
+    def __init__(self):
+        self.display = display.Display()
+        self.root = self.display.screen().root
+        self.root.change_attributes(event_mask=X.SubstructureNotifyMask)
+        self.pid_atom = self.display.intern_atom("_NET_WM_PID")
+        self.display.sync()
+
+    def _pid_of(self, window):
+        for candidate in [window] + list(window.query_tree().children):
+            try:
+                prop = candidate.get_full_property(self.pid_atom, X.AnyPropertyType)
+            except Exception:  # a window that went away meanwhile
+                continue
+            if prop and prop.value:
+                return int(prop.value[0])
+        return None
+
+    def wait_mapped(self, pid, timeout=10.0):
+        """The monotonic time at which a window of pid was mapped, and the window."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if not self.display.pending_events():
+                select.select([self.display.fileno()], [], [], 0.05)
+            while self.display.pending_events():
+                event = self.display.next_event()
+                if event.type == X.MapNotify and self._pid_of(event.window) == pid:
+                    return time.monotonic(), event.window
+        raise RuntimeError(f"no window from {pid}")
+
+
+def memory_kib(pid):
+    figures = {}
+    with open(f"/proc/{pid}/smaps_rollup") as rollup:
+        for line in rollup:
+            key, _, value = line.partition(":")
+            if value.strip().endswith("kB"):
+                figures[key] = int(value.split()[0])
+    return figures["Rss"], figures["Private_Clean"] + figures["Private_Dirty"]
+
+
+def private_by_mapping(pid):
+    """Private KiB per mapped file (or [heap], [anon]...)."""
+    totals, name = {}, None
+    with open(f"/proc/{pid}/smaps") as smaps:
+        for line in smaps:
+            fields = line.split()
+            if len(fields) >= 5 and "-" in fields[0]:
+                name = os.path.basename(fields[5]) if len(fields) > 5 else "[anonymous]"
+            elif fields and fields[0] in ("Private_Clean:", "Private_Dirty:"):
+                totals[name] = totals.get(name, 0) + int(fields[1])
+    return totals
+
+
+def launch(screen, argv):
+    started = time.monotonic()
+    process = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        shown, window = screen.wait_mapped(process.pid)
+        time.sleep(1.0)
+        rss, private = memory_kib(process.pid)
+        mappings = private_by_mapping(process.pid)
+        geometry = window.get_geometry()
+    finally:
+        process.terminate()
+        process.wait()
+    return (shown - started) * 1000, rss, private, mappings, (geometry.width, geometry.height)
+
+
+def main():
+    screen = Screen()
+    # The floors take the program's own window size.
+    _, _, _, _, (width, height) = launch(screen, [BINARY])
+    programs = [("empty dialog", [os.path.join(FLOORS, "floor_empty"), str(width), str(height)]),
+                ("same controls, nothing else", [os.path.join(FLOORS, "floor_controls"), str(width), str(height)]),
+                ("vornaby", [BINARY])]
+    runs = {name: [] for name, _ in programs}
+    for _ in range(ROUNDS):
+        for name, argv in programs:
+            runs[name].append(launch(screen, argv))
+
+    def median(name, index):
+        return statistics.median(run[index] for run in runs[name])
+
+    floor = "same controls, nothing else"
+    print(f"Launch to a visible window and memory one second later; medians of {ROUNDS} alternate launches.")
+    print()
+    print("| | launch to visible window (ms) | resident (MiB) | private (MiB) |")
+    print("|---|---|---|---|")
+    for name, _ in programs:
+        print(f"| {name} | {median(name, 0):.0f} ({median(name, 0) / median(floor, 0):.2f}x) "
+              f"| {median(name, 1) / 1024:.1f} | {median(name, 2) / 1024:.1f} "
+              f"({(median(name, 2) - median(floor, 2)) / 1024:+.1f}) |")
+    print()
+    ours, theirs = runs["vornaby"][-1][3], runs[floor][-1][3]
+    extra = sorted(((ours.get(k, 0) - theirs.get(k, 0), k) for k in set(ours) | set(theirs)), reverse=True)
+    print("Vornaby's private memory beyond the same-controls dialog, by mapping (KiB): " +
+          ", ".join(f"{k} {v:+d}" for v, k in extra if abs(v) >= 64))
+    only = sorted(k for k in ours if k not in theirs and k.endswith((".so", ".qm")) or ".so." in k and k not in theirs)
+    print(f"Files mapped by Vornaby only ({len(only)}): " + ", ".join(only))
+
+
+if __name__ == "__main__":
+    main()
