@@ -12,6 +12,7 @@
 #include <cstring>
 #include <string>
 
+#include <dlfcn.h>
 #include <unistd.h>
 
 namespace vornaby::tone {
@@ -23,6 +24,46 @@ namespace {
 constexpr std::size_t kRingFrames = 2 * 8192;
 constexpr std::uint32_t kMinFillMs = 100;
 constexpr auto kStall = std::chrono::milliseconds(PipeWireDevice::kStallMs);
+
+// PipeWire's library is loaded only where a PipeWire server runs: a program on
+// PulseAudio or plain ALSA neither needs it nor carries it.
+#define VORNABY_PIPEWIRE_FUNCTIONS(F)                                                                  \
+    F(pw_context_connect) F(pw_context_destroy) F(pw_context_new) F(pw_core_disconnect) F(pw_init)     \
+    F(pw_properties_new) F(pw_stream_add_listener) F(pw_stream_connect) F(pw_stream_dequeue_buffer)    \
+    F(pw_stream_destroy) F(pw_stream_flush) F(pw_stream_new) F(pw_stream_queue_buffer)                 \
+    F(pw_stream_set_active) F(pw_thread_loop_destroy) F(pw_thread_loop_get_loop) F(pw_thread_loop_lock) \
+    F(pw_thread_loop_new) F(pw_thread_loop_start) F(pw_thread_loop_stop) F(pw_thread_loop_unlock)
+
+struct PipeWireLibrary {
+#define VORNABY_DECLARE(name) decltype(&::name) name = nullptr;
+    VORNABY_PIPEWIRE_FUNCTIONS(VORNABY_DECLARE)
+#undef VORNABY_DECLARE
+};
+
+// The library's functions, or nullptr when it cannot be loaded.
+const PipeWireLibrary* LoadPipeWire()
+{
+    static const PipeWireLibrary* const library = []() -> const PipeWireLibrary* {
+        void* handle = dlopen("libpipewire-0.3.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            return nullptr;
+        static PipeWireLibrary loaded;
+#define VORNABY_LOAD(name)                                                          \
+    loaded.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name));       \
+    if (!loaded.name)                                                               \
+        return nullptr;
+        VORNABY_PIPEWIRE_FUNCTIONS(VORNABY_LOAD)
+#undef VORNABY_LOAD
+        return &loaded;
+    }();
+    return library;
+}
+
+// Only called once LoadPipeWire has succeeded (Connect checks).
+const PipeWireLibrary& Pw()
+{
+    return *LoadPipeWire();
+}
 
 } // namespace
 
@@ -50,21 +91,21 @@ std::unique_ptr<PipeWireDevice> PipeWireDevice::Connect()
         runtime = std::getenv("XDG_RUNTIME_DIR");
     const std::string socket = remote && *remote ? (remote[0] == '/' ? std::string(remote) : std::string(runtime ? runtime : "") + "/" + remote)
                                                  : std::string(runtime ? runtime : "") + "/pipewire-0";
-    if (access(socket.c_str(), F_OK) != 0)
+    if (access(socket.c_str(), F_OK) != 0 || !LoadPipeWire())
         return nullptr;
-    pw_init(nullptr, nullptr);
+    Pw().pw_init(nullptr, nullptr);
     std::unique_ptr<PipeWireDevice> device(new PipeWireDevice);
     device->m_ring.resize(kRingFrames);
     device->m_listener = std::make_unique<spa_hook>();
-    device->m_loop = pw_thread_loop_new("vornaby-tone", nullptr);
+    device->m_loop = Pw().pw_thread_loop_new("vornaby-tone", nullptr);
     if (!device->m_loop)
         return nullptr;
-    device->m_context = pw_context_new(pw_thread_loop_get_loop(device->m_loop), nullptr, 0);
-    if (!device->m_context || pw_thread_loop_start(device->m_loop) < 0)
+    device->m_context = Pw().pw_context_new(Pw().pw_thread_loop_get_loop(device->m_loop), nullptr, 0);
+    if (!device->m_context || Pw().pw_thread_loop_start(device->m_loop) < 0)
         return nullptr;
-    pw_thread_loop_lock(device->m_loop);
-    device->m_core = pw_context_connect(device->m_context, nullptr, 0);
-    pw_thread_loop_unlock(device->m_loop);
+    Pw().pw_thread_loop_lock(device->m_loop);
+    device->m_core = Pw().pw_context_connect(device->m_context, nullptr, 0);
+    Pw().pw_thread_loop_unlock(device->m_loop);
     if (!device->m_core)
         return nullptr; // no server answers: the caller uses ALSA
     return device;
@@ -73,30 +114,31 @@ std::unique_ptr<PipeWireDevice> PipeWireDevice::Connect()
 PipeWireDevice::~PipeWireDevice()
 {
     if (m_loop)
-        pw_thread_loop_stop(m_loop);
+        Pw().pw_thread_loop_stop(m_loop);
     DestroyStream();
     if (m_core)
-        pw_core_disconnect(m_core);
+        Pw().pw_core_disconnect(m_core);
     if (m_context)
-        pw_context_destroy(m_context);
+        Pw().pw_context_destroy(m_context);
     if (m_loop)
-        pw_thread_loop_destroy(m_loop);
+        Pw().pw_thread_loop_destroy(m_loop);
 }
 
 bool PipeWireDevice::CreateStream()
 {
     // Called with the loop locked.
-    pw_properties* props = pw_properties_new(PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY, "Playback",
+    pw_properties* props = Pw().pw_properties_new(PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY, "Playback",
                                              PW_KEY_MEDIA_ROLE, "Production", PW_KEY_NODE_LATENCY, "512/48000",
                                              PW_KEY_APP_NAME, "Vornaby", nullptr);
-    m_stream = pw_stream_new(m_core, "Vornaby tone", props);
+    m_stream = Pw().pw_stream_new(m_core, "Vornaby tone", props);
     if (!m_stream)
         return false;
-    pw_stream_add_listener(m_stream, m_listener.get(), &s_events, this);
+    Pw().pw_stream_add_listener(m_stream, m_listener.get(), &s_events, this);
     // Mono float at no rate of our own: the stream runs at the graph's rate,
     // which OnFormat learns, and the tone is synthesised at it.
     std::uint8_t buffer[512];
-    spa_pod_builder builder = SPA_POD_BUILDER_INIT(buffer, sizeof buffer);
+    spa_pod_builder builder{};
+    spa_pod_builder_init(&builder, buffer, sizeof buffer);
     spa_audio_info_raw info{};
     info.format = SPA_AUDIO_FORMAT_F32;
     info.channels = 1;
@@ -104,7 +146,7 @@ bool PipeWireDevice::CreateStream()
     const spa_pod* params[] = {spa_format_audio_raw_build(&builder, SPA_PARAM_EnumFormat, &info)};
     const auto flags =
         static_cast<pw_stream_flags>(PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS);
-    if (pw_stream_connect(m_stream, PW_DIRECTION_OUTPUT, PW_ID_ANY, flags, params, 1) < 0) {
+    if (Pw().pw_stream_connect(m_stream, PW_DIRECTION_OUTPUT, PW_ID_ANY, flags, params, 1) < 0) {
         DestroyStream();
         return false;
     }
@@ -115,7 +157,7 @@ void PipeWireDevice::DestroyStream()
 {
     if (m_stream) {
         spa_hook_remove(m_listener.get());
-        pw_stream_destroy(m_stream);
+        Pw().pw_stream_destroy(m_stream);
     }
     m_stream = nullptr;
     const std::lock_guard lock(m_mutex);
@@ -134,7 +176,7 @@ void PipeWireDevice::Fail(const char* why)
 
 std::uint32_t PipeWireDevice::Begin()
 {
-    pw_thread_loop_lock(m_loop);
+    Pw().pw_thread_loop_lock(m_loop);
     bool failed = false;
     {
         const std::lock_guard lock(m_mutex);
@@ -143,11 +185,11 @@ std::uint32_t PipeWireDevice::Begin()
     if (failed) {
         // Start afresh: the stream, and the connection if the server went.
         DestroyStream();
-        pw_core_disconnect(m_core);
-        m_core = pw_context_connect(m_context, nullptr, 0);
+        Pw().pw_core_disconnect(m_core);
+        m_core = Pw().pw_context_connect(m_context, nullptr, 0);
     }
     if (!m_core || (!m_stream && !CreateStream())) {
-        pw_thread_loop_unlock(m_loop);
+        Pw().pw_thread_loop_unlock(m_loop);
         return 0;
     }
     {
@@ -155,8 +197,8 @@ std::uint32_t PipeWireDevice::Begin()
         m_head = m_count = 0;
         m_started = m_draining = m_flushed = m_drained = m_failed = false;
     }
-    pw_stream_set_active(m_stream, true);
-    pw_thread_loop_unlock(m_loop);
+    Pw().pw_stream_set_active(m_stream, true);
+    Pw().pw_thread_loop_unlock(m_loop);
 
     std::unique_lock lock(m_mutex);
     if (!m_changed.wait_for(lock, kStall, [this] { return m_rate != 0 || m_failed; })) {
@@ -223,13 +265,13 @@ void PipeWireDevice::OnProcess()
     std::unique_lock lock(m_mutex);
     if (m_flushed)
         return; // the tone is out; nothing more until the next one
-    pw_buffer* buffer = pw_stream_dequeue_buffer(m_stream);
+    pw_buffer* buffer = Pw().pw_stream_dequeue_buffer(m_stream);
     if (!buffer)
         return;
     spa_data& data = buffer->buffer->datas[0];
     auto* out = static_cast<float*>(data.data);
     if (!out) {
-        pw_stream_queue_buffer(m_stream, buffer);
+        Pw().pw_stream_queue_buffer(m_stream, buffer);
         return;
     }
     const std::size_t capacity = data.maxsize / sizeof(float);
@@ -260,9 +302,9 @@ void PipeWireDevice::OnProcess()
     data.chunk->offset = 0;
     data.chunk->stride = sizeof(float);
     data.chunk->size = static_cast<std::uint32_t>(frames * sizeof(float));
-    pw_stream_queue_buffer(m_stream, buffer);
+    Pw().pw_stream_queue_buffer(m_stream, buffer);
     if (last)
-        pw_stream_flush(m_stream, true);
+        Pw().pw_stream_flush(m_stream, true);
 }
 
 void PipeWireDevice::OnFormat(const spa_pod* format)
@@ -289,7 +331,7 @@ void PipeWireDevice::OnDrained()
     }
     m_changed.notify_all();
     // Rest until the next tone: an idle stream keeps no graph awake.
-    pw_stream_set_active(m_stream, false);
+    Pw().pw_stream_set_active(m_stream, false);
 }
 
 } // namespace vornaby::tone
