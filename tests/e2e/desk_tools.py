@@ -347,6 +347,18 @@ class DeskTest(unittest.TestCase):
         self.assertTone(tones[0], hz, ms)
         return tones[0]
 
+    def assertWholeTones(self, tones, lengths):
+        """The recording holds exactly these tones, in order, each whole. Tones
+        played back to back may follow with no silence between them, so a run
+        of sound may hold several."""
+        expected = list(lengths)
+        for tone in tones:
+            held = 0
+            while expected and held < tone.length:
+                held += expected.pop(0)
+            self.assertEqual(held, tone.length, f"{tone} is not made of whole tones; heard {tones}")
+        self.assertEqual(expected, [], f"tones missing; heard {tones}")
+
     def assertTone(self, tone, hz, ms):
         self.assertAlmostEqual(tone.length_ms, ms, delta=2.0, msg=repr(tone))
         self.assertAlmostEqual(tone.frequency, hz, delta=0.1, msg=repr(tone))

@@ -125,10 +125,10 @@ class DesktopTest(DeskTest):
                 app.click(play)
             time.sleep(4.6)
         tones = recorder.tones()
-        self.assertEqual(len(tones), 4, tones)
+        self.assertWholeTones(tones, [48000] * 4)
         for tone in tones:
-            self.assertTone(tone, 1000, 1000)
-        self.assertTrue(all(b.start > a.start + a.length for a, b in zip(tones, tones[1:])))
+            if tone.length == 48000:  # one tone alone, not two back to back
+                self.assertAlmostEqual(tone.frequency, 1000, delta=0.1)
 
     def test_fifty_presses_and_typing_held_during_a_tone_all_act_in_order(self):
         app = self.start()
@@ -144,10 +144,8 @@ class DesktopTest(DeskTest):
             xdotool("click", "--repeat", "50", "--delay", "15", "1")
             time.sleep(2.0 + 50 * 0.08 + 1.0)
         tones = recorder.tones()
-        self.assertEqual(len(tones), 51, [round(t.length_ms) for t in tones])
-        self.assertTone(tones[0], 1000, 2000)
-        for tone in tones[1:]:
-            self.assertEqual(tone.length, 2400, tone)
+        self.assertWholeTones(tones, [96000] + [2400] * 50)
+        self.assertAlmostEqual(tones[0].frequency, 1000, delta=0.1)
 
     def test_window_repaints_while_a_long_tone_plays(self):
         app = self.start()
