@@ -26,9 +26,10 @@ void ShowAboutBox()
 // Sounds the tone and returns when it has ended; the window keeps painting
 // meanwhile, and what the user does waits until then (a close stops the tone).
 // A value that failed its check is still held, and "play" still plays the held
-// values: a held duration over the longest the form accepts plays for that
-// long rather than freezing the window for minutes, and a negative duration
-// or a frequency below 1 Hz is no tone at all (nor a huge unsigned number).
+// values: a held duration over the longest the form accepts plays for the
+// longest (ten seconds) rather than freezing the window for minutes, and a
+// negative duration or a frequency below 1 Hz is no tone at all (nor a huge
+// unsigned number).
 void PlayTone(std::int32_t frequencyHz, std::int32_t durationMs)
 {
     if (frequencyHz < 1 || durationMs < 0)
