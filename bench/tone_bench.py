@@ -141,8 +141,8 @@ def play_and_measure(recorder, action, presses):
     return results, latencies
 
 
-def write_wav(path, amplitude=0.5):
-    n = np.arange(EXPECTED_FRAMES)
+def write_wav(path, amplitude=0.5, frames=EXPECTED_FRAMES):
+    n = np.arange(frames)
     samples = np.round(amplitude * 32767 * np.sin(2 * np.pi * FREQUENCY * n / RATE)).astype("<i2")
     with wave.open(path, "wb") as w:
         w.setnchannels(1)
@@ -203,6 +203,27 @@ def queued_gaps(recorder):
     again as soon as it returns), through the tone service."""
     tones = record_command(recorder, [HELPER, "1000", "300", "1000", "300", "1000", "300"])
     return [(b.start - a.start - a.length) * 1000 / RATE for a, b in zip(tones, tones[1:])]
+
+
+def long_tones_under_load(recorder, wav3s, runs=5):
+    """3000 ms tones while the desktop is busy (a screenshot of it is taken
+    half a second in): how many of them broke up, for each player."""
+    players = [("vornaby", [HELPER, "1000", "3000"]), ("paplay", ["paplay", wav3s])]
+    if PIPEWIRE:
+        players.append(("pw-play", ["pw-play", wav3s]))
+    broken = {}
+    for name, argv in players:
+        broken[name] = 0
+        for _ in range(runs):
+            mark = recorder.mark()
+            player = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(0.5)
+            subprocess.run(["import", "-window", "root", "-quality", "100", "png:/dev/null"], capture_output=True)
+            player.wait()
+            time.sleep(0.2)
+            x, _ = recorder.since(mark)
+            broken[name] += len(split_tones(x)) != 1
+    return broken
 
 
 def graph_at_44k():
@@ -304,6 +325,9 @@ def main():
             rows.append(("pw-play (48 kHz WAV)",
                          *play_and_measure(recorder, command_action(["pw-play", wav]), min(presses, 10))))
         gaps = queued_gaps(recorder)
+        wav3s = os.path.join(work, "tone3s.wav")
+        write_wav(wav3s, frames=3 * RATE)
+        under_load = long_tones_under_load(recorder, wav3s)
         stops = stopped_tones(recorder)
         sweep = frequency_sweep(recorder)
         thd997 = thd_n_at_997(recorder)
@@ -337,6 +361,8 @@ def main():
     print("A tone closed one second in (3 each), request to its last frame at the recorder, and its offset click: " +
           "; ".join(f"{how}: {max(s):.0f} ms at most, click {max(c):.1f} dB" for how, (s, c) in stops.items() if s))
     print("Silence between queued tones: " + ", ".join(f"{g:.2f} ms" for g in gaps))
+    print("3000 ms tones broken up while a screenshot of the desktop is taken (of 5): " +
+          ", ".join(f"{name} {count}" for name, count in under_load.items()))
     if at44k:
         print("Graph and sink at 44.1 kHz, 300 ms tones: " + ", ".join(
             f"{f} Hz: {n} frames (13230 expected), peak {db:.2f} dBFS" for f, n, db in at44k))
