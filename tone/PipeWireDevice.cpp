@@ -185,7 +185,8 @@ std::uint32_t PipeWireDevice::Begin()
     if (failed) {
         // Start afresh: the stream, and the connection if the server went.
         DestroyStream();
-        Pw().pw_core_disconnect(m_core);
+        if (m_core)
+            Pw().pw_core_disconnect(m_core);
         m_core = Pw().pw_context_connect(m_context, nullptr, 0);
     }
     if (!m_core || (!m_stream && !CreateStream())) {
