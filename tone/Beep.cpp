@@ -38,12 +38,9 @@ bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs, std::stop_token s
     ToneGenerator tone(rate, frequencyHz, durationMs);
     std::array<float, kFirstBlockFrames> block{};
     std::size_t blockFrames = kFirstBlockFrames;
-    bool stopping = false;
     while (tone.FramesLeft() > 0) {
-        if (!stopping && stop.stop_requested()) {
-            tone.EndSoon();
-            stopping = true;
-        }
+        if (stop.stop_requested())
+            tone.EndSoon(); // a tone already ending stays as it is
         const std::size_t n = tone.Generate(std::span(block).first(blockFrames));
         if (!device.Write(std::span(block).first(n)))
             return false;

@@ -59,6 +59,23 @@ const PipeWireLibrary* LoadPipeWire()
     return library;
 }
 
+// Where a client finds the server: PIPEWIRE_REMOTE (absolute, or a name in the
+// runtime directory), else "pipewire-0" in the runtime directory.
+std::string ServerSocket()
+{
+    auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    std::string runtime = variable("PIPEWIRE_RUNTIME_DIR");
+    if (runtime.empty())
+        runtime = variable("XDG_RUNTIME_DIR");
+    const std::string remote = variable("PIPEWIRE_REMOTE");
+    if (remote.empty())
+        return runtime + "/pipewire-0";
+    return remote.front() == '/' ? remote : runtime + "/" + remote;
+}
+
 // Only called once LoadPipeWire has succeeded (Connect checks).
 const PipeWireLibrary& Pw()
 {
@@ -85,13 +102,7 @@ const pw_stream_events PipeWireDevice::s_events = [] {
 std::unique_ptr<PipeWireDevice> PipeWireDevice::Connect()
 {
     // No server's socket, no server: say so before loading any of PipeWire.
-    const char* remote = std::getenv("PIPEWIRE_REMOTE");
-    const char* runtime = std::getenv("PIPEWIRE_RUNTIME_DIR");
-    if (!runtime || !*runtime)
-        runtime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string socket = remote && *remote ? (remote[0] == '/' ? std::string(remote) : std::string(runtime ? runtime : "") + "/" + remote)
-                                                 : std::string(runtime ? runtime : "") + "/pipewire-0";
-    if (access(socket.c_str(), F_OK) != 0 || !LoadPipeWire())
+    if (access(ServerSocket().c_str(), F_OK) != 0 || !LoadPipeWire())
         return nullptr;
     Pw().pw_init(nullptr, nullptr);
     std::unique_ptr<PipeWireDevice> device(new PipeWireDevice);
@@ -202,15 +213,21 @@ std::uint32_t PipeWireDevice::Begin()
     Pw().pw_thread_loop_unlock(m_loop);
 
     std::unique_lock lock(m_mutex);
-    if (!m_changed.wait_for(lock, kStall, [this] { return m_rate != 0 || m_failed; })) {
-        lock.unlock();
-        Fail("no stream format from the server (is a session manager running?)");
-        return 0;
-    }
-    if (m_failed)
+    if (!WaitOrFail(lock, [this] { return m_rate != 0; },
+                    "no stream format from the server (is a session manager running?)"))
         return 0;
     m_reported = false;
     return m_rate;
+}
+
+template <class Ready>
+bool PipeWireDevice::WaitOrFail(std::unique_lock<std::mutex>& lock, Ready ready, const char* why)
+{
+    if (m_changed.wait_for(lock, kStall, [&] { return m_failed || ready(); }))
+        return !m_failed;
+    lock.unlock();
+    Fail(why);
+    return false;
 }
 
 std::size_t PipeWireDevice::FillLimit() const
@@ -227,12 +244,9 @@ bool PipeWireDevice::Write(std::span<const float> frames)
         const std::size_t fill = FillLimit();
         if (m_count >= fill) {
             const std::uint64_t taken = m_taken;
-            if (!m_changed.wait_for(lock, kStall,
-                                    [&] { return m_failed || m_taken != taken || m_count < FillLimit(); })) {
-                lock.unlock();
-                Fail("the server takes no frames");
+            if (!WaitOrFail(lock, [&] { return m_taken != taken || m_count < FillLimit(); },
+                            "the server takes no frames"))
                 return false;
-            }
             continue;
         }
         const std::size_t n = std::min(frames.size(), fill - m_count);
@@ -248,17 +262,14 @@ bool PipeWireDevice::Drain()
 {
     std::unique_lock lock(m_mutex);
     m_draining = true;
-    while (!m_drained && !m_failed) {
+    while (!m_drained) {
         const std::uint64_t taken = m_taken;
         const bool flushed = m_flushed;
-        if (!m_changed.wait_for(lock, kStall,
-                                [&] { return m_drained || m_failed || m_taken != taken || m_flushed != flushed; })) {
-            lock.unlock();
-            Fail("the server does not finish the tone");
+        if (!WaitOrFail(lock, [&] { return m_drained || m_taken != taken || m_flushed != flushed; },
+                        "the server does not finish the tone"))
             return false;
-        }
     }
-    return !m_failed;
+    return true;
 }
 
 void PipeWireDevice::OnProcess()

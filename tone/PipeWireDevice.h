@@ -44,6 +44,11 @@ private:
     bool CreateStream();
     void DestroyStream();
     void Fail(const char* why);
+    // Waits, m_mutex held through lock, until ready() holds. False when the
+    // device failed, or when nothing happened for kStallMs (then it fails, and
+    // lock is released).
+    template <class Ready>
+    bool WaitOrFail(std::unique_lock<std::mutex>& lock, Ready ready, const char* why);
     // Frames to keep waiting for the graph; called with m_mutex held.
     [[nodiscard]] std::size_t FillLimit() const;
 

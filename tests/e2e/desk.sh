@@ -88,14 +88,11 @@ if [ "${VORNABY_DESK_SOUND:-pulseaudio}" = pipewire ]; then
     pids+=($!)
     # A float sink at 48 kHz, and one at 44.1 kHz for a graph that runs at that rate.
     export VORNABY_DESK_SINK_44K=vornaby_desk_44k
-    for sink in "$VORNABY_DESK_SINK 48000" "$VORNABY_DESK_SINK_44K 44100"; do
-        set -- $sink "$@"
-        pw-cli create-node adapter "{ factory.name=support.null-audio-sink node.name=$1 media.class=Audio/Sink
-            audio.format=F32 audio.rate=$2 audio.channels=1 audio.position=[ MONO ] object.linger=true }" >/dev/null
-        shift 2
+    for sink in "$VORNABY_DESK_SINK:48000" "$VORNABY_DESK_SINK_44K:44100"; do
+        pw-cli create-node adapter "{ factory.name=support.null-audio-sink node.name=${sink%:*}
+            media.class=Audio/Sink audio.format=F32 audio.rate=${sink#*:} audio.channels=1
+            audio.position=[ MONO ] object.linger=true }" >/dev/null
     done
-    wait_for 15 pactl info
-    pactl set-default-sink "$VORNABY_DESK_SINK" 2>/dev/null || true
     # ALSA's "default" device through PipeWire's ALSA plugin, from the stack;
     # the desk's own HOME is read after the system's configuration.
     cat >"$HOME/.asoundrc" <<CONF
@@ -104,22 +101,18 @@ ctl_type.pipewire { lib "$lib/alsa-lib/libasound_module_ctl_pipewire.so" }
 pcm.!default { type pipewire playback_node "-1" capture_node "-1" }
 ctl.!default { type pipewire }
 CONF
-    wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK
-    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
-    "$@"
-    exit $?
+else
+    # The sound server: its null sink keeps real time only with rewinds off and a
+    # low-latency reader attached (the recorder attaches one while it records).
+    pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit=yes --use-pid-file=no \
+        --disable-shm=no -n -F /dev/null \
+        --load="module-native-protocol-unix" \
+        --load="module-null-sink sink_name=$VORNABY_DESK_SINK rate=48000 format=float32le channels=1 channel_map=mono norewinds=1" \
+        >"$desk/pulse.log" 2>&1 &
+    pids+=($!)
 fi
-
-# The sound server: its null sink keeps real time only with rewinds off and a
-# low-latency reader attached (the recorder attaches one while it records).
-pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit=yes --use-pid-file=no \
-    --disable-shm=no -n -F /dev/null \
-    --load="module-native-protocol-unix" \
-    --load="module-null-sink sink_name=$VORNABY_DESK_SINK rate=48000 format=float32le channels=1 channel_map=mono norewinds=1" \
-    >"$desk/pulse.log" 2>&1 &
-pids+=($!)
 wait_for 15 pactl info
-pactl set-default-sink "$VORNABY_DESK_SINK"
+wait_for 10 pactl set-default-sink "$VORNABY_DESK_SINK"
 wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
