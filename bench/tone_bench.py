@@ -200,9 +200,22 @@ def pipewire_setting(key, value):
 
 def queued_gaps(recorder):
     """Silence between tones queued back to back (the tone service called
-    again as soon as it returns), through the tone service."""
-    tones = record_command(recorder, [HELPER, "1000", "300", "1000", "300", "1000", "300"])
-    return [(b.start - a.start - a.length) * 1000 / RATE for a, b in zip(tones, tones[1:])]
+    again as soon as it returns), through the tone service. Tones may follow
+    on the next frame, so each is taken as its known length from its first
+    sounding frame (no frame of a tone is exactly 0)."""
+    mark = recorder.mark()
+    subprocess.run([HELPER, "1000", "300", "1000", "300", "1000", "300"], check=True)
+    time.sleep(0.2)
+    x, _ = recorder.since(mark)
+    sounding, length, gaps = np.flatnonzero(x != 0.0), RATE * 300 // 1000, []
+    start = sounding[0] if len(sounding) else None
+    for _ in range(2):
+        later = sounding[sounding >= start + length] if start is not None else []
+        if not len(later):
+            break
+        gaps.append((later[0] - start - length) * 1000 / RATE)
+        start = later[0]
+    return gaps
 
 
 def long_tones_under_load(recorder, wav3s, runs=5):

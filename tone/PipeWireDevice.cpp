@@ -30,7 +30,7 @@ constexpr auto kStall = std::chrono::milliseconds(PipeWireDevice::kStallMs);
 #define VORNABY_PIPEWIRE_FUNCTIONS(F)                                                                  \
     F(pw_context_connect) F(pw_context_destroy) F(pw_context_new) F(pw_core_disconnect) F(pw_init)     \
     F(pw_properties_new) F(pw_stream_add_listener) F(pw_stream_connect) F(pw_stream_dequeue_buffer)    \
-    F(pw_stream_destroy) F(pw_stream_flush) F(pw_stream_new) F(pw_stream_queue_buffer)                 \
+    F(pw_stream_destroy) F(pw_stream_new) F(pw_stream_queue_buffer)                 \
     F(pw_stream_set_active) F(pw_thread_loop_destroy) F(pw_thread_loop_get_loop) F(pw_thread_loop_lock) \
     F(pw_thread_loop_new) F(pw_thread_loop_start) F(pw_thread_loop_stop) F(pw_thread_loop_unlock)
 
@@ -95,7 +95,6 @@ const pw_stream_events PipeWireDevice::s_events = [] {
             static_cast<PipeWireDevice*>(self)->OnFormat(param);
     };
     events.process = [](void* self) { static_cast<PipeWireDevice*>(self)->OnProcess(); };
-    events.drained = [](void* self) { static_cast<PipeWireDevice*>(self)->OnDrained(); };
     return events;
 }();
 
@@ -124,8 +123,16 @@ std::unique_ptr<PipeWireDevice> PipeWireDevice::Connect()
 
 PipeWireDevice::~PipeWireDevice()
 {
-    if (m_loop)
+    if (m_loop) {
+        // A tone's last frames may still be on their way (Drain does not wait
+        // for them): let them be heard, or the tone would end on a click.
+        std::unique_lock lock(m_mutex);
+        m_changed.wait_for(lock, kStall, [this] {
+            return m_failed || !m_active || (m_count == 0 && m_silence >= 2 * m_quantum);
+        });
+        lock.unlock();
         Pw().pw_thread_loop_stop(m_loop);
+    }
     DestroyStream();
     if (m_core)
         Pw().pw_core_disconnect(m_core);
@@ -199,17 +206,15 @@ std::uint32_t PipeWireDevice::Begin()
         if (m_core)
             Pw().pw_core_disconnect(m_core);
         m_core = Pw().pw_context_connect(m_context, nullptr, 0);
+        const std::lock_guard lock(m_mutex);
+        m_head = m_count = m_silence = 0;
+        m_started = m_writing = m_active = m_failed = false;
     }
     if (!m_core || (!m_stream && !CreateStream())) {
         Pw().pw_thread_loop_unlock(m_loop);
         return 0;
     }
-    {
-        const std::lock_guard lock(m_mutex);
-        m_head = m_count = 0;
-        m_started = m_draining = m_flushed = m_drained = m_failed = false;
-    }
-    Pw().pw_stream_set_active(m_stream, true);
+    Wake();
     Pw().pw_thread_loop_unlock(m_loop);
 
     std::unique_lock lock(m_mutex);
@@ -218,6 +223,19 @@ std::uint32_t PipeWireDevice::Begin()
         return 0;
     m_reported = false;
     return m_rate;
+}
+
+void PipeWireDevice::Wake()
+{
+    // Called with the loop locked.
+    {
+        const std::lock_guard lock(m_mutex);
+        m_silence = 0;
+        if (m_active)
+            return;
+        m_active = true;
+    }
+    Pw().pw_stream_set_active(m_stream, true);
 }
 
 template <class Ready>
@@ -238,6 +256,15 @@ std::size_t PipeWireDevice::FillLimit() const
 bool PipeWireDevice::Write(std::span<const float> frames)
 {
     std::unique_lock lock(m_mutex);
+    if (!m_active && !m_failed && !frames.empty()) {
+        // The stream went to rest while this side was held up after Begin.
+        lock.unlock();
+        Pw().pw_thread_loop_lock(m_loop);
+        Wake();
+        Pw().pw_thread_loop_unlock(m_loop);
+        lock.lock();
+    }
+    m_writing = true;
     while (!frames.empty()) {
         if (m_failed)
             return false;
@@ -260,23 +287,23 @@ bool PipeWireDevice::Write(std::span<const float> frames)
 
 bool PipeWireDevice::Drain()
 {
+    // Done once the graph's next cycle takes what is left: the stream plays
+    // that on by itself, and a tone written right away follows this one on
+    // the next frame. Until then this side is busy for as long as the tone
+    // sounds, only a cycle and the graph's latency ahead of the sound.
     std::unique_lock lock(m_mutex);
-    m_draining = true;
-    while (!m_drained) {
+    m_writing = false;
+    while (m_count > m_quantum) {
         const std::uint64_t taken = m_taken;
-        const bool flushed = m_flushed;
-        if (!WaitOrFail(lock, [&] { return m_drained || m_taken != taken || m_flushed != flushed; },
-                        "the server does not finish the tone"))
+        if (!WaitOrFail(lock, [&] { return m_taken != taken; }, "the server does not finish the tone"))
             return false;
     }
-    return true;
+    return !m_failed;
 }
 
 void PipeWireDevice::OnProcess()
 {
     std::unique_lock lock(m_mutex);
-    if (m_flushed)
-        return; // the tone is out; nothing more until the next one
     pw_buffer* buffer = Pw().pw_stream_dequeue_buffer(m_stream);
     if (!buffer)
         return;
@@ -290,33 +317,36 @@ void PipeWireDevice::OnProcess()
     const std::size_t wanted = buffer->requested ? std::min<std::size_t>(buffer->requested, capacity) : capacity;
     m_quantum = std::min(wanted, kRingFrames / 2);
     // A tone starts only with a whole quantum of it at hand (or all of it), so
-    // that a large quantum does not open on a gap.
-    const bool ready = m_started || m_draining || m_count >= m_quantum;
-    m_started = ready;
-    const std::size_t n = ready ? std::min(wanted, m_count) : 0;
+    // that a large quantum does not open on a gap; once started, frames flow
+    // until no tone is left, a following tone's included.
+    const bool hold = !m_started && m_writing && m_count < m_quantum;
+    const std::size_t n = hold ? 0 : std::min(wanted, m_count);
     for (std::size_t i = 0; i < n; ++i)
         out[i] = m_ring[(m_head + i) % kRingFrames];
     m_head = (m_head + n) % kRingFrames;
     m_count -= n;
     m_taken += n;
-    // Short of frames: nothing written yet, this side ran late, or the tone's
-    // last frames. The rest of the quantum is silence, so a whole quantum
-    // always goes out: the graph drops a short last buffer when a stream
-    // drains, and with it the end of the tone.
+    m_started = m_count > 0 || m_writing ? m_started || n > 0 : false;
+    // Short of frames: nothing written yet, this side ran late, or no tone.
+    // The rest of the quantum is silence, so the stream never runs dry and
+    // a tone's last frames are never the short last buffer the graph drops.
     std::fill(out + n, out + wanted, 0.0f);
-    const std::size_t frames = wanted;
-    const bool last = m_draining && m_count == 0;
-    if (last)
-        m_flushed = true;
+    m_silence = n > 0 ? wanted - n : m_silence + wanted;
+    // Once a whole fill of silence has followed the last tone, every frame
+    // has been heard: the stream rests until the next tone, and an idle
+    // stream keeps no graph awake.
+    const bool rest = m_active && !m_writing && m_count == 0 && m_silence >= FillLimit();
+    if (rest)
+        m_active = false;
     lock.unlock();
     m_changed.notify_all();
 
     data.chunk->offset = 0;
     data.chunk->stride = sizeof(float);
-    data.chunk->size = static_cast<std::uint32_t>(frames * sizeof(float));
+    data.chunk->size = static_cast<std::uint32_t>(wanted * sizeof(float));
     Pw().pw_stream_queue_buffer(m_stream, buffer);
-    if (last)
-        Pw().pw_stream_flush(m_stream, true);
+    if (rest)
+        Pw().pw_stream_set_active(m_stream, false);
 }
 
 void PipeWireDevice::OnFormat(const spa_pod* format)
@@ -333,17 +363,6 @@ void PipeWireDevice::OnStateChanged(int state, const char* error)
 {
     if (state == PW_STREAM_STATE_ERROR || state == PW_STREAM_STATE_UNCONNECTED)
         Fail(error ? error : "the stream was disconnected");
-}
-
-void PipeWireDevice::OnDrained()
-{
-    {
-        const std::lock_guard lock(m_mutex);
-        m_drained = true;
-    }
-    m_changed.notify_all();
-    // Rest until the next tone: an idle stream keeps no graph awake.
-    Pw().pw_stream_set_active(m_stream, false);
 }
 
 } // namespace vornaby::tone

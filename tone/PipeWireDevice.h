@@ -42,6 +42,8 @@ public:
 private:
     PipeWireDevice() = default;
     bool CreateStream();
+    // Sets the stream going, if it rests; called with the loop locked.
+    void Wake();
     void DestroyStream();
     void Fail(const char* why);
     // Waits, m_mutex held through lock, until ready() holds. False when the
@@ -56,7 +58,6 @@ private:
     void OnProcess();
     void OnFormat(const spa_pod* format);
     void OnStateChanged(int state, const char* error);
-    void OnDrained();
 
     pw_thread_loop* m_loop = nullptr;
     pw_context* m_context = nullptr;
@@ -73,10 +74,10 @@ private:
     std::uint64_t m_taken = 0;     // frames the graph has taken, ever
     std::size_t m_quantum = 1024;  // frames the graph last asked for
     std::uint32_t m_rate = 0;      // the graph's rate, once negotiated
-    bool m_started = false;        // the graph has begun taking this tone
-    bool m_draining = false;       // the last frame has been written
-    bool m_flushed = false;        // the last frame has gone to the graph
-    bool m_drained = false;        // ...and has been heard
+    std::size_t m_silence = 0;     // frames of silence sent since the last tone frame
+    bool m_started = false;        // the graph is taking tone frames
+    bool m_writing = false;        // a tone is being written (Write, not yet Drain)
+    bool m_active = false;         // the stream is set going
     bool m_failed = false;
     bool m_reported = false;
 

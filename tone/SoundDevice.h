@@ -23,7 +23,9 @@ public:
     // False when the device failed and the tone cannot go on.
     [[nodiscard]] virtual bool Write(std::span<const float> frames) = 0;
 
-    // Returns when every written frame has been heard (or the device failed).
+    // Ends a tone. Returns when every written frame has been heard, or, on a
+    // device that plays its last frames on by itself, when a tone written
+    // next would follow on without a gap; false when the device failed.
     [[nodiscard]] virtual bool Drain() = 0;
 };
 
