@@ -30,7 +30,7 @@ constexpr auto kStall = std::chrono::milliseconds(PipeWireDevice::kStallMs);
 #define VORNABY_PIPEWIRE_FUNCTIONS(F)                                                                  \
     F(pw_context_connect) F(pw_context_destroy) F(pw_context_new) F(pw_core_disconnect) F(pw_init)     \
     F(pw_properties_new) F(pw_stream_add_listener) F(pw_stream_connect) F(pw_stream_dequeue_buffer)    \
-    F(pw_stream_destroy) F(pw_stream_new) F(pw_stream_queue_buffer)                 \
+    F(pw_stream_destroy) F(pw_stream_flush) F(pw_stream_new) F(pw_stream_queue_buffer)                 \
     F(pw_stream_set_active) F(pw_thread_loop_destroy) F(pw_thread_loop_get_loop) F(pw_thread_loop_lock) \
     F(pw_thread_loop_new) F(pw_thread_loop_start) F(pw_thread_loop_stop) F(pw_thread_loop_unlock)
 
@@ -345,8 +345,12 @@ void PipeWireDevice::OnProcess()
     data.chunk->stride = sizeof(float);
     data.chunk->size = static_cast<std::uint32_t>(wanted * sizeof(float));
     Pw().pw_stream_queue_buffer(m_stream, buffer);
-    if (rest)
+    if (rest) {
+        // The silence still queued is let go, so that the next tone does not
+        // wait behind it.
         Pw().pw_stream_set_active(m_stream, false);
+        Pw().pw_stream_flush(m_stream, false);
+    }
 }
 
 void PipeWireDevice::OnFormat(const spa_pod* format)
