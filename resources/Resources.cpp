@@ -8,6 +8,9 @@
 #include "ui_about_form.h"
 #include "ui_main_form.h"
 
+#include <QImageReader>
+#include <QPixmap>
+
 namespace {
 
 void BuildMainForm(QDialog& window)
@@ -41,9 +44,14 @@ QIcon LoadProgramIcon(int id)
     // Every size drawn for its size, so small ones stay sharp, up to the
     // largest a window icon takes; the desktop finds the installed theme icon
     // by the desktop file's name on its own, so the theme is not searched here.
+    // Read as the PNGs they are: a reader left to guess loads every image
+    // plugin there is to ask it, before the window can show.
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/vornaby-%1.png").arg(size), QSize(size, size));
+    for (const int size : {16, 32, 48, 64, 128}) {
+        QImageReader reader(QStringLiteral(":/icons/vornaby-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
