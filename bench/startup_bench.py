@@ -18,7 +18,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e")
 from desk_tools import BINARY  # noqa: E402
 
 FLOORS = os.path.join(os.path.dirname(BINARY), "bench", "floors")
-ROUNDS = int(os.environ.get("BENCH_LAUNCHES", "7"))
+ROUNDS = int(os.environ.get("BENCH_LAUNCHES", "11"))
 
 
 class Screen:
