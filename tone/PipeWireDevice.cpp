@@ -326,7 +326,7 @@ void PipeWireDevice::OnProcess()
     m_head = (m_head + n) % kRingFrames;
     m_count -= n;
     m_taken += n;
-    m_started = m_count > 0 || m_writing ? m_started || n > 0 : false;
+    m_started = (m_count > 0 || m_writing) && (m_started || n > 0);
     // Short of frames: nothing written yet, this side ran late, or no tone.
     // The rest of the quantum is silence, so the stream never runs dry and
     // a tone's last frames are never the short last buffer the graph drops.
