@@ -6,9 +6,12 @@
 #include "framework/DialogWindow.h"
 #include "framework/FormExchange.h"
 #include "framework/Resources.h"
+#include "framework/Wait.h"
+#include "framework/WinApp.h"
 
 #include <QApplication>
 
+#include <cstdio>
 #include <memory>
 
 namespace fw {
@@ -26,8 +29,15 @@ CDialog::~CDialog() = default;
 int CDialog::DoModal()
 {
     const DialogTemplate* dialogTemplate = FindDialogTemplate(m_templateId);
-    if (!dialogTemplate)
+    if (!dialogTemplate) {
+        std::fprintf(stderr, "%s: cannot open a window: the program has no dialog template %d\n",
+                     qUtf8Printable(QCoreApplication::applicationName()), m_templateId);
+        // Without its main window the program has failed: it ends as after a
+        // close, with a status that says so.
+        if (const CWinApp* app = CWinApp::Current(); app && app->m_mainWindow == this)
+            RequestQuit(1);
         return -1;
+    }
 
     // Without a parent, the window that is active now owns the dialog, so an
     // About box opened from the main window stays over it.

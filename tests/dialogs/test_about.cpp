@@ -4,6 +4,7 @@
 
 #include "support/ProbeDlg.h"
 #include "framework/DialogWindow.h"
+#include "framework/Wait.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"
 #include "support/Harness.h"
@@ -146,6 +147,19 @@ private slots:
             for (int size : {16, 32, 48, 128})
                 QCOMPARE(icon.pixmap(size).width(), size);
         });
+    }
+
+    // Last: the program is asked to end here.
+    void aMissingTemplateFailsAndOnlyTheMainWindowEndsTheProgram()
+    {
+        CWinApp app;
+        CDialog box(9998);
+        QCOMPARE(box.DoModal(), -1);
+        QCOMPARE(QuitStatus(), 0);
+        CDialog main(9999);
+        app.m_mainWindow = &main;
+        QCOMPARE(main.DoModal(), -1);
+        QCOMPARE(QuitStatus(), 1);
     }
 };
 
