@@ -10,7 +10,7 @@ import time
 import pyatspi
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from desk_tools import App, Recorder, split_tones  # noqa: E402
+from desk_tools import App, Recorder, move_pointer, split_tones  # noqa: E402
 
 
 def rss_kib(pid):
@@ -23,7 +23,7 @@ def rss_kib(pid):
 
 def play_many(app, play, count):
     x, y, w, h = play.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    subprocess.run(["xdotool", "mousemove", "--sync", str(x + w // 2), str(y + h // 2)], check=True)
+    move_pointer(x + w // 2, y + h // 2)
     # Presses made during a tone are held and each gives one tone afterwards,
     # even 2 ms apart, faster than any hand.
     subprocess.run(["xdotool", "click", "--repeat", str(count), "--delay", "2", "1"], check=True)

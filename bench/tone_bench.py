@@ -17,7 +17,7 @@ import wave
 import numpy as np
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from desk_tools import BINARY, RATE, App, Recorder, frequency_of, split_tones  # noqa: E402
+from desk_tools import BINARY, RATE, App, move_pointer, Recorder, frequency_of, split_tones  # noqa: E402
 
 FREQUENCY, DURATION_MS = 1000, 300
 EXPECTED_FRAMES = FREQUENCY and DURATION_MS * RATE // 1000
@@ -305,7 +305,7 @@ def main():
         app = App()
         play = app.button("play")
         x, y, w, h = play.queryComponent().getExtents(0)
-        subprocess.run(["xdotool", "mousemove", "--sync", str(x + w // 2), str(y + h // 2)], check=True)
+        move_pointer(x + w // 2, y + h // 2)
 
         from Xlib import X, display
         from Xlib.ext import xtest

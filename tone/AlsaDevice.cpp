@@ -2,14 +2,20 @@
 // SPDX-License-Identifier: MIT
 #include "tone/AlsaDevice.h"
 
+// alsa-lib 1.2.8 declares snd_lib_error_set_local outside its extern "C"
+// block; the whole header is C.
+extern "C" {
 #include <alsa/asoundlib.h>
+}
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <limits>
-#include <mutex>
+#include <cstdarg>
+#include <string>
 
 namespace vornaby::tone {
 namespace {
@@ -19,9 +25,38 @@ namespace {
 constexpr unsigned kPeriodUs = 10000;
 constexpr unsigned kBufferUs = 100000;
 
-// Silences alsa-lib's own error printing: failures are reported by our return
-// values and once by Fail, and a desktop program should not litter the terminal.
-void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
+// How long a device may take no frame before a tone is given up.
+constexpr int kStallMs = 1000;
+
+// alsa-lib reads its configuration once and keeps it, answers of its hooks
+// included: "default" reaches PulseAudio only where PulseAudio ran at that
+// first read. After a failure it is read afresh, so a server that has come up
+// since is found.
+std::atomic<bool> g_configStale{false};
+
+// alsa-lib's own word on the last thing that went wrong on this thread: kept
+// for our report instead of printed, while one of our calls runs.
+thread_local std::string t_alsaMessage;
+
+void KeepAlsaMessage(const char*, int, const char* function, int, const char* format, va_list arguments)
+{
+    char text[256];
+    std::vsnprintf(text, sizeof text, format, arguments);
+    t_alsaMessage = std::string(function ? function : "") + (function ? ": " : "") + text;
+}
+
+// For as long as it lives, alsa-lib's messages on this thread are kept rather
+// than printed; other threads of the process are left as they were.
+class AlsaMessages {
+public:
+    AlsaMessages() : m_previous(snd_lib_error_set_local(KeepAlsaMessage)) { t_alsaMessage.clear(); }
+    ~AlsaMessages() { snd_lib_error_set_local(m_previous); }
+    AlsaMessages(const AlsaMessages&) = delete;
+    AlsaMessages& operator=(const AlsaMessages&) = delete;
+
+private:
+    snd_local_error_handler_t m_previous;
+};
 
 template <typename Sample>
 Sample ToInteger(float value)
@@ -57,39 +92,42 @@ void ConvertFrames(std::span<const float> frames, SampleFormat format, unsigned 
     }
 }
 
-AlsaDevice::AlsaDevice(std::string pcmName) : m_pcmName(std::move(pcmName))
-{
-    static std::once_flag quiet;
-    std::call_once(quiet, [] { snd_lib_error_set_handler(QuietAlsa); });
-}
+AlsaDevice::AlsaDevice(std::string pcmName) : m_pcmName(std::move(pcmName)) {}
 
 AlsaDevice::~AlsaDevice()
 {
     Close();
 }
 
+std::string AlsaDevice::Name() const
+{
+    return "ALSA \"" + m_pcmName + "\"";
+}
+
 bool AlsaDevice::Fail(const char* what, int error)
 {
-    if (!m_reported)
-        std::fprintf(stderr, "vornaby: sound device \"%s\": %s: %s\n", m_pcmName.c_str(), what, snd_strerror(error));
-    m_reported = true;
+    std::string report = Name() + ": " + what;
+    if (error < 0)
+        report += std::string(": ") + snd_strerror(error);
+    if (!t_alsaMessage.empty())
+        report += " (" + t_alsaMessage + ")";
+    ReportSoundFailure(report);
+    Close();
+    g_configStale = true;
     return false;
 }
 
 bool AlsaDevice::Open()
 {
+    if (g_configStale.exchange(false))
+        snd_config_update_free_global();
     // Opened without blocking so that a busy device fails at once instead of
     // holding the caller; writes block afterwards.
     if (const int err = snd_pcm_open(&m_pcm, m_pcmName.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK); err < 0) {
         m_pcm = nullptr;
         return Fail("cannot open", err);
     }
-    if (!Configure()) {
-        Close();
-        return false;
-    }
-    m_reported = false;
-    return true;
+    return Configure(); // a failure there has closed the PCM again
 }
 
 bool AlsaDevice::Configure()
@@ -159,6 +197,7 @@ void AlsaDevice::Close()
 
 std::uint32_t AlsaDevice::Begin()
 {
+    const AlsaMessages messages;
     // The PCM stays open between tones; a failed one is reopened here.
     if (!m_pcm && !Open())
         return 0;
@@ -181,18 +220,23 @@ bool AlsaDevice::WriteConverted(std::size_t frameCount)
             done += static_cast<std::size_t>(n);
             continue;
         }
-        // An underrun or a suspend: recover and write the same frames again.
-        if (n == -EAGAIN || snd_pcm_recover(m_pcm, static_cast<int>(n), 1) == 0)
+        if (n == -EAGAIN) {
+            // No room yet: wait for some, for as long as a device may stall.
+            if (const int ready = snd_pcm_wait(m_pcm, kStallMs); ready == 0)
+                return Fail("the device takes no frames", 0);
             continue;
-        Fail("write failed", static_cast<int>(n));
-        Close();
-        return false;
+        }
+        // An underrun or a suspend: recover and write the same frames again.
+        if (snd_pcm_recover(m_pcm, static_cast<int>(n), 1) == 0)
+            continue;
+        return Fail("write failed", static_cast<int>(n));
     }
     return true;
 }
 
 bool AlsaDevice::Write(std::span<const float> frames)
 {
+    const AlsaMessages messages;
     if (!m_pcm)
         return false;
     if (frames.empty())
@@ -203,13 +247,14 @@ bool AlsaDevice::Write(std::span<const float> frames)
 
 bool AlsaDevice::Drain()
 {
+    const AlsaMessages messages;
     if (!m_pcm)
         return false;
-    if (const int err = snd_pcm_drain(m_pcm); err < 0 && snd_pcm_recover(m_pcm, err, 1) < 0) {
-        Fail("drain failed", err);
-        Close();
-        return false;
-    }
+    // An underrun at the end means the buffer ran dry: every frame was
+    // played. Any other failure (a suspend, a server gone) may have lost
+    // frames, and the tone is not reported whole.
+    if (const int err = snd_pcm_drain(m_pcm); err < 0 && err != -EPIPE)
+        return Fail("drain failed", err);
     // Ready the stream for the next tone now, while nobody waits for it: on
     // PulseAudio this reconnects the stream, which is better done here than
     // between a press of "play" and the first frame. Begin tries again if

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// The ALSA sound device. On a desktop the "default" PCM reaches PipeWire or
-// PulseAudio through their ALSA plugins, so this one path serves every stack.
+// The ALSA sound device, used where no PipeWire server answers: on a desktop
+// the "default" PCM reaches PulseAudio (or PipeWire, through its plugin) or
+// the sound card.
 
 #include "tone/SoundDevice.h"
 
@@ -32,6 +33,7 @@ public:
     [[nodiscard]] std::uint32_t Begin() override;
     [[nodiscard]] bool Write(std::span<const float> frames) override;
     [[nodiscard]] bool Drain() override;
+    [[nodiscard]] std::string Name() const override;
 
     // The rate we ask for; the device may offer another, which is then used.
     static constexpr std::uint32_t kPreferredRate = 48000;
@@ -40,7 +42,8 @@ private:
     bool Open();
     bool Configure();
     void Close();
-    // Says once on standard error why the device failed; false, for returning.
+    // Reports why the device failed, with alsa-lib's own word on it; closes
+    // the PCM and returns false.
     bool Fail(const char* what, int error);
     bool WriteConverted(std::size_t frameCount);
 
@@ -50,7 +53,6 @@ private:
     unsigned m_channels = 1;
     SampleFormat m_format = SampleFormat::Float;
     std::vector<unsigned char> m_buffer;
-    bool m_reported = false; // a failure has been reported and none has cleared since
 };
 
 } // namespace vornaby::tone

@@ -23,6 +23,14 @@ constexpr std::size_t kFirstBlockFrames = 4096;
 // Later writes are short, so that a stop is seen within about 10 ms.
 constexpr std::size_t kBlockFrames = 512;
 
+// The device has said why (once, for the program); the next tone goes to a
+// device found afresh.
+bool Failed()
+{
+    CurrentDeviceFailed();
+    return false;
+}
+
 } // namespace
 
 bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs, std::stop_token stop)
@@ -32,7 +40,9 @@ bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs, std::stop_token s
         return true;
     SoundDevice& device = CurrentSoundDevice();
     const std::uint32_t rate = device.Begin();
-    if (rate == 0 || !CanSound(frequencyHz, rate))
+    if (rate == 0)
+        return Failed();
+    if (!CanSound(frequencyHz, rate))
         return false;
 
     ToneGenerator tone(rate, frequencyHz, durationMs);
@@ -43,10 +53,13 @@ bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs, std::stop_token s
             tone.EndSoon(); // a tone already ending stays as it is
         const std::size_t n = tone.Generate(std::span(block).first(blockFrames));
         if (!device.Write(std::span(block).first(n)))
-            return false;
+            return Failed();
         blockFrames = kBlockFrames;
     }
-    return device.Drain();
+    if (!device.Drain())
+        return Failed();
+    ReportSoundWorks(device);
+    return true;
 }
 
 void PrepareBeep()
@@ -54,7 +67,8 @@ void PrepareBeep()
     // Joined at exit, before the device it readies is destroyed.
     static std::jthread preparer([] {
         const std::lock_guard lock(g_toneMutex);
-        (void)CurrentSoundDevice().Begin();
+        if (CurrentSoundDevice().Begin() == 0)
+            Failed();
     });
 }
 

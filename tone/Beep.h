@@ -12,7 +12,9 @@ namespace vornaby::tone {
 // when the last frame has been heard. Returns false, at once, when the
 // frequency cannot be sounded at the device's rate (0 Hz, or at or above half
 // the rate: silence rather than an alias) or when there is no device; false
-// also when the device fails part-way. A 0 ms tone
+// also when the device fails part-way, and the next tone then goes to a
+// device found afresh (PipeWire's own stream or ALSA, whichever answers then),
+// so the sound comes back by itself once a sound server does. A 0 ms tone
 // sounds nothing and succeeds. One tone at a time: concurrent callers queue.
 // A stop requested through stop ends the tone early: it fades out over one
 // ramp from the frame it has reached, so it stops without a click, and Beep

@@ -184,34 +184,37 @@ void PipeWireDevice::DestroyStream()
 
 void PipeWireDevice::Fail(const char* why)
 {
-    const std::lock_guard lock(m_mutex);
-    if (!m_reported)
-        std::fprintf(stderr, "vornaby: PipeWire: %s\n", why);
-    m_reported = true;
-    m_failed = true;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_failed)
+            return;
+        m_failed = true;
+    }
     m_changed.notify_all();
+    ReportSoundFailure(std::string("PipeWire: ") + why);
+}
+
+bool PipeWireDevice::Lost() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_failed;
+}
+
+std::string PipeWireDevice::Name() const
+{
+    return "PipeWire";
 }
 
 std::uint32_t PipeWireDevice::Begin()
 {
+    // A failed device stays failed: the tone service finds a device afresh,
+    // on whatever server answers by then.
+    if (Lost())
+        return 0;
     Pw().pw_thread_loop_lock(m_loop);
-    bool failed = false;
-    {
-        const std::lock_guard lock(m_mutex);
-        failed = m_failed;
-    }
-    if (failed) {
-        // Start afresh: the stream, and the connection if the server went.
-        DestroyStream();
-        if (m_core)
-            Pw().pw_core_disconnect(m_core);
-        m_core = Pw().pw_context_connect(m_context, nullptr, 0);
-        const std::lock_guard lock(m_mutex);
-        m_head = m_count = m_silence = 0;
-        m_started = m_writing = m_active = m_failed = false;
-    }
-    if (!m_core || (!m_stream && !CreateStream())) {
+    if (!m_stream && !CreateStream()) {
         Pw().pw_thread_loop_unlock(m_loop);
+        Fail("cannot create a stream");
         return 0;
     }
     Wake();
@@ -221,7 +224,6 @@ std::uint32_t PipeWireDevice::Begin()
     if (!WaitOrFail(lock, [this] { return m_rate != 0; },
                     "no stream format from the server (is a session manager running?)"))
         return 0;
-    m_reported = false;
     return m_rate;
 }
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 struct pw_thread_loop;
@@ -35,6 +36,8 @@ public:
     [[nodiscard]] std::uint32_t Begin() override;
     [[nodiscard]] bool Write(std::span<const float> frames) override;
     [[nodiscard]] bool Drain() override;
+    [[nodiscard]] bool Lost() const override;
+    [[nodiscard]] std::string Name() const override;
 
     // How long the server may take no frame at all before a tone is given up.
     static constexpr int kStallMs = 1000;
@@ -66,7 +69,7 @@ private:
     std::unique_ptr<spa_hook> m_listener;
 
     // Frames waiting for the graph, shared with the stream's thread.
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::condition_variable m_changed;
     std::vector<float> m_ring;
     std::size_t m_head = 0;        // next frame the graph takes
@@ -78,8 +81,7 @@ private:
     bool m_started = false;        // the graph is taking tone frames
     bool m_writing = false;        // a tone is being written (Write, not yet Drain)
     bool m_active = false;         // the stream is set going
-    bool m_failed = false;
-    bool m_reported = false;
+    bool m_failed = false;         // for good: the device is replaced
 
     static const pw_stream_events s_events;
 };

@@ -5,6 +5,7 @@
 #include "tone/AlsaDevice.h"
 #include "tone/PipeWireDevice.h"
 
+#include <cstdio>
 #include <mutex>
 
 namespace vornaby::tone {
@@ -12,21 +13,32 @@ namespace {
 
 std::mutex g_deviceMutex;
 std::unique_ptr<SoundDevice> g_device;
+bool g_chosen = false; // g_device is the program's own choice, not an installed one
+bool g_failed = false;
+
+std::mutex g_reportMutex;
+bool g_lostReported = false;
 
 } // namespace
 
 SoundDevice& CurrentSoundDevice()
 {
     const std::lock_guard lock(g_deviceMutex);
+    if (g_device && g_chosen && (g_failed || g_device->Lost()))
+        g_device.reset(); // the old device goes before a new one connects
     if (!g_device) {
         // PipeWire's own stream where its server answers (it runs at the
         // graph's rate and ends each tone on its last frame); everywhere else
-        // ALSA's "default", which reaches PulseAudio or the hardware.
+        // ALSA's "default", which reaches PulseAudio or the hardware. Made
+        // again after a failure, so a server that restarts, comes up late or
+        // is replaced by the other one is found.
         if (auto pipewire = PipeWireDevice::Connect())
             g_device = std::move(pipewire);
         else
             g_device = std::make_unique<AlsaDevice>("default");
+        g_chosen = true;
     }
+    g_failed = false;
     return *g_device;
 }
 
@@ -34,7 +46,33 @@ std::unique_ptr<SoundDevice> InstallSoundDevice(std::unique_ptr<SoundDevice> dev
 {
     const std::lock_guard lock(g_deviceMutex);
     std::swap(g_device, device);
+    g_chosen = false;
+    g_failed = false;
     return device;
+}
+
+void CurrentDeviceFailed()
+{
+    const std::lock_guard lock(g_deviceMutex);
+    g_failed = true;
+}
+
+void ReportSoundFailure(std::string_view what)
+{
+    const std::lock_guard lock(g_reportMutex);
+    if (g_lostReported)
+        return;
+    g_lostReported = true;
+    std::fprintf(stderr, "vornaby: no sound: %.*s\n", static_cast<int>(what.size()), what.data());
+}
+
+void ReportSoundWorks(const SoundDevice& device)
+{
+    const std::lock_guard lock(g_reportMutex);
+    if (!g_lostReported)
+        return;
+    g_lostReported = false;
+    std::fprintf(stderr, "vornaby: sound is back, through %s\n", device.Name().c_str());
 }
 
 } // namespace vornaby::tone

@@ -1,13 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// The one seam between the tone service and the sound hardware. The program uses
-// the ALSA device; tests may put a recording stand-in in its place, and every
+// The one seam between the tone service and the sound hardware. The program
+// chooses a device for itself (PipeWire's own stream where a PipeWire server
+// runs, else ALSA); tests may put a recording stand-in in its place, and every
 // tone still passes through the same Beep and the same synthesiser.
 
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace vornaby::tone {
 
@@ -25,15 +28,35 @@ public:
 
     // Ends a tone. Returns when every written frame has been heard, or, on a
     // device that plays its last frames on by itself, when a tone written
-    // next would follow on without a gap; false when the device failed.
+    // next would follow on without a gap; false when the device failed or
+    // frames may have been lost.
     [[nodiscard]] virtual bool Drain() = 0;
+
+    // True once the device has failed in a way it does not come back from by
+    // itself (its server went away, say), even between tones.
+    [[nodiscard]] virtual bool Lost() const { return false; }
+
+    // What the device is, for the line that says the sound is back.
+    [[nodiscard]] virtual std::string Name() const { return "the sound device"; }
 };
 
-// The device tones go to. Until one is installed: a PipeWire stream where a
-// PipeWire server answers, otherwise the ALSA "default" PCM.
+// The device the next tone goes to. The program's own choice is made at the
+// first call and made again after that device has failed (CurrentDeviceFailed,
+// or Lost): a PipeWire stream where a PipeWire server answers, otherwise the
+// ALSA "default" PCM. An installed device is kept whatever happens to it.
 [[nodiscard]] SoundDevice& CurrentSoundDevice();
 
 // Installs another device (tests install a recorder); returns the previous one.
 std::unique_ptr<SoundDevice> InstallSoundDevice(std::unique_ptr<SoundDevice> device);
+
+// The current device failed a tone: the next tone goes to a device chosen
+// afresh.
+void CurrentDeviceFailed();
+
+// One line on standard error when the sound goes, and one when it comes back:
+// a failure is reported only while the sound was working (or was never
+// reported lost), the return once a tone has played after a reported failure.
+void ReportSoundFailure(std::string_view what);
+void ReportSoundWorks(const SoundDevice& device);
 
 } // namespace vornaby::tone

@@ -5,11 +5,13 @@
 # Runs COMMAND on a private test desk and tears the desk down afterwards, also
 # when COMMAND fails or the run is interrupted: an X server on a free display, a
 # window manager, a D-Bus session bus (which starts the accessibility bus on
-# demand), and PulseAudio with a 48 kHz null sink as the default output, so
-# that ALSA's "default" device reaches it through the PulseAudio ALSA plugin.
+# demand), and PulseAudio with a 48 kHz null sink as the default output
+# (desk-sound.sh), so that ALSA's "default" device reaches it through the
+# PulseAudio ALSA plugin.
 # Everything lives in a private directory; two desks on one machine never meet.
 # COMMAND sees DISPLAY, DBUS_SESSION_BUS_ADDRESS, XDG_RUNTIME_DIR, HOME and
-# VORNABY_DESK_SINK (the null sink's name) in its environment.
+# VORNABY_DESK_SINK (the null sink's name) in its environment, and
+# VORNABY_DESK_SOUND_SCRIPT, which stops and starts the sound server again.
 #
 # With VORNABY_DESK_SOUND=pipewire the sound server is PipeWire instead, with
 # WirePlumber and pipewire-pulse, unpacked into VORNABY_PIPEWIRE_STACK by
@@ -21,6 +23,7 @@ desk=$(mktemp -d "${TMPDIR:-/tmp}/vornaby-desk.XXXXXX")
 pids=()
 cleanup() {
     local status=$?
+    [ -z "${sound:-}" ] || "$sound" stop || true
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
     for pid in "${pids[@]}"; do
         for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
@@ -78,21 +81,8 @@ if [ "${VORNABY_DESK_SOUND:-pulseaudio}" = pipewire ]; then
     export PIPEWIRE_MODULE_DIR="$lib/pipewire-0.3" PIPEWIRE_CONFIG_DIR="$stack/usr/share/pipewire"
     export WIREPLUMBER_MODULE_DIR="$lib/wireplumber-0.4" WIREPLUMBER_CONFIG_DIR="$stack/usr/share/wireplumber"
     export WIREPLUMBER_DATA_DIR="$stack/usr/share/wireplumber"
-    pipewire >"$desk/pipewire.log" 2>&1 &
-    pids+=($!)
-    wait_for 10 pw-cli info 0
-    wireplumber >"$desk/wireplumber.log" 2>&1 &
-    pids+=($!)
-    export VORNABY_DESK_SESSION_MANAGER_PID=$!
-    pipewire-pulse >"$desk/pipewire-pulse.log" 2>&1 &
-    pids+=($!)
     # A float sink at 48 kHz, and one at 44.1 kHz for a graph that runs at that rate.
     export VORNABY_DESK_SINK_44K=vornaby_desk_44k
-    for sink in "$VORNABY_DESK_SINK:48000" "$VORNABY_DESK_SINK_44K:44100"; do
-        pw-cli create-node adapter "{ factory.name=support.null-audio-sink node.name=${sink%:*}
-            media.class=Audio/Sink audio.format=F32 audio.rate=${sink#*:} audio.channels=1
-            audio.position=[ MONO ] object.linger=true }" >/dev/null
-    done
     # ALSA's "default" device through PipeWire's ALSA plugin, from the stack;
     # the desk's own HOME is read after the system's configuration.
     cat >"$HOME/.asoundrc" <<CONF
@@ -101,18 +91,10 @@ ctl_type.pipewire { lib "$lib/alsa-lib/libasound_module_ctl_pipewire.so" }
 pcm.!default { type pipewire playback_node "-1" capture_node "-1" }
 ctl.!default { type pipewire }
 CONF
-else
-    # The sound server: its null sink keeps real time only with rewinds off and a
-    # low-latency reader attached (the recorder attaches one while it records).
-    pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit=yes --use-pid-file=no \
-        --disable-shm=no -n -F /dev/null \
-        --load="module-native-protocol-unix" \
-        --load="module-null-sink sink_name=$VORNABY_DESK_SINK rate=48000 format=float32le channels=1 channel_map=mono norewinds=1" \
-        >"$desk/pulse.log" 2>&1 &
-    pids+=($!)
 fi
-wait_for 15 pactl info
-wait_for 10 pactl set-default-sink "$VORNABY_DESK_SINK"
+sound="$(cd "$(dirname "$0")" && pwd)/desk-sound.sh"
+export VORNABY_DESK_SOUND_SCRIPT="$sound"
+"$sound" start
 wait_for 10 xprop -root _NET_SUPPORTING_WM_CHECK
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0

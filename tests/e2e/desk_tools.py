@@ -50,6 +50,25 @@ def windows_of(pid):
             continue
 
 
+def move_pointer(x, y):
+    """Moves the pointer and waits until it is there. (xdotool's --sync waits
+    15 s for a move that is not needed, so none is made then.)"""
+    here = dict(line.split("=") for line in xdotool("getmouselocation", "--shell").splitlines())
+    if (int(here["X"]), int(here["Y"])) != (x, y):
+        xdotool("mousemove", "--sync", str(x), str(y))
+
+
+def desk_sound(action):
+    """Stops or starts the desk's own sound server (desk-sound.sh)."""
+    subprocess.run([os.environ["VORNABY_DESK_SOUND_SCRIPT"], action], check=True, timeout=60)
+
+
+def desk_sound_pid(name):
+    """The process of one of the desk's sound servers, by its name."""
+    with open(os.path.join(os.environ["XDG_RUNTIME_DIR"], "desk-sound.pids")) as pids:
+        return next(int(pid) for server, pid in (line.split() for line in pids) if server == name)
+
+
 def screenshot(path):
     subprocess.run(["import", "-window", "root", path], check=True, capture_output=True)
 
@@ -99,7 +118,8 @@ class App:
 
     def click(self, accessible, button=1):
         x, y, w, h = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        xdotool("mousemove", "--sync", str(x + w // 2), str(y + h // 2), "click", str(button))
+        move_pointer(x + w // 2, y + h // 2)
+        xdotool("click", str(button))
 
     def key(self, *keys):
         xdotool("key", "--clearmodifiers", *keys)
@@ -143,11 +163,18 @@ class App:
     def running(self):
         return self.process.poll() is None
 
+    def output(self):
+        """What the program has said on standard output and error; ends it."""
+        self.close()
+        return self._output
+
     def close(self):
         if self.running():
             self.process.kill()
             self.process.wait()
-        self.process.stdout.close()
+        if not self.process.stdout.closed:
+            self._output = self.process.stdout.read().decode(errors="replace")
+            self.process.stdout.close()
 
 
 class Tone:

@@ -14,7 +14,7 @@ import numpy as np
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desk_tools import EVIDENCE, RATE, DeskTest, until, windows_of, xdotool  # noqa: E402
+from desk_tools import EVIDENCE, RATE, DeskTest, move_pointer, until, windows_of, xdotool  # noqa: E402
 
 
 class DesktopTest(DeskTest):
@@ -52,7 +52,8 @@ class DesktopTest(DeskTest):
         # The "Simple Mode" frame's lower right corner is bare background.
         frame = app.control(pyatspi.ROLE_PANEL, "Simple Mode")
         x, y, w, h = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        xdotool("mousemove", "--sync", str(x + w - 6), str(y + h - 6), "click", "3")
+        move_pointer(x + w - 6, y + h - 6)
+        xdotool("click", "3")
         time.sleep(0.5)
         # Qt keeps popup menus out of the accessible tree, so drive the menu by
         # keyboard: its last item is "About Vornaby...". (Its items and their
@@ -140,7 +141,7 @@ class DesktopTest(DeskTest):
             # All of this is made while the first tone sounds, and is held.
             app.type_into(duration, "50")
             px, py, pw, ph = play.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-            xdotool("mousemove", "--sync", str(px + pw // 2), str(py + ph // 2))
+            move_pointer(px + pw // 2, py + ph // 2)
             xdotool("click", "--repeat", "50", "--delay", "15", "1")
             time.sleep(2.0 + 50 * 0.08 + 1.0)
         tones = recorder.tones()

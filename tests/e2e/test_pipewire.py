@@ -12,7 +12,8 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desk_tools import BINARY, DeskTest  # noqa: E402
+from desk_tools import BINARY, DeskTest, desk_sound, desk_sound_pid  # noqa: E402
+from test_faults import SoundComesBackTest  # noqa: E402,F401  (run on this desk too)
 
 PLAY_TONE = os.path.join(os.path.dirname(BINARY), "tests", "play-tone")
 
@@ -61,7 +62,8 @@ class PipeWireTest(DeskTest):
 
     def test_without_a_session_manager_a_tone_gives_up_and_the_window_answers(self):
         app = self.start()
-        os.kill(int(os.environ["VORNABY_DESK_SESSION_MANAGER_PID"]), signal.SIGTERM)
+        os.kill(desk_sound_pid("wireplumber"), signal.SIGTERM)
+        self.cleanups.append(lambda: (desk_sound("stop"), desk_sound("start")))
         time.sleep(0.5)
         app.advanced(2000)
         started = time.monotonic()

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// Shared test support: a recording sound device in place of ALSA, a prompt
-// recorder at the framework's prompt seam, and helpers to drive a modal dialog.
+// Shared test support: a recording sound device in place of the program's
+// own, a prompt recorder at the framework's prompt seam, and helpers to drive
+// a modal dialog.
 
 #include "framework/Controls.h"
 #include "framework/Dialog.h"

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
+# desk-sound.sh start|stop
+# Starts or stops the test desk's sound server, inside a desk that desk.sh has
+# set up (its environment names the server, the stack and the sinks): by
+# default PulseAudio with a 48 kHz null sink; with VORNABY_DESK_SOUND=pipewire,
+# PipeWire, WirePlumber and pipewire-pulse with float null sinks at 48 and
+# 44.1 kHz. Either way the 48 kHz sink is the default output. Tests stop and
+# start it again to see a program live through its sound server's restart.
+# The servers' process identifiers are listed, one "NAME PID" a line, in
+# $XDG_RUNTIME_DIR/desk-sound.pids.
+set -euo pipefail
+pids="$XDG_RUNTIME_DIR/desk-sound.pids"
+logs="$XDG_RUNTIME_DIR/logs"
+
+wait_for() { # wait_for SECONDS COMMAND...: polls until COMMAND succeeds
+    local deadline=$((SECONDS + $1)); shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || { echo "desk-sound: timed out waiting for: $*" >&2; return 1; }
+        sleep 0.05
+    done
+}
+
+run() { # run NAME COMMAND...: starts a server in the background and lists it
+    "${@:2}" >>"$logs/$1.log" 2>&1 &
+    echo "$1 $!" >>"$pids"
+}
+
+stop() {
+    [ -f "$pids" ] || return 0
+    local list
+    list=$(tac "$pids" | awk '{print $2}')
+    for pid in $list; do kill "$pid" 2>/dev/null || true; done
+    for pid in $list; do
+        for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$pid" 2>/dev/null || true
+    done
+    rm -f "$pids"
+}
+
+start() {
+    mkdir -p "$logs"
+    if [ "${VORNABY_DESK_SOUND:-pulseaudio}" = pipewire ]; then
+        run pipewire pipewire
+        wait_for 10 pw-cli info 0
+        run wireplumber wireplumber
+        run pipewire-pulse pipewire-pulse
+        for sink in "$VORNABY_DESK_SINK:48000" "$VORNABY_DESK_SINK_44K:44100"; do
+            pw-cli create-node adapter "{ factory.name=support.null-audio-sink node.name=${sink%:*}
+                media.class=Audio/Sink audio.format=F32 audio.rate=${sink#*:} audio.channels=1
+                audio.position=[ MONO ] object.linger=true }" >/dev/null
+        done
+    else
+        # Its null sink keeps real time only with rewinds off and a
+        # low-latency reader attached (the recorder attaches one while it records).
+        run pulseaudio pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit=yes --use-pid-file=no \
+            --disable-shm=no -n -F /dev/null \
+            --load="module-native-protocol-unix" \
+            --load="module-null-sink sink_name=$VORNABY_DESK_SINK rate=48000 format=float32le channels=1 channel_map=mono norewinds=1"
+    fi
+    wait_for 15 pactl info
+    wait_for 10 pactl set-default-sink "$VORNABY_DESK_SINK"
+}
+
+case "${1:-}" in
+start) start ;;
+stop) stop ;;
+*) echo "usage: desk-sound.sh start|stop" >&2; exit 2 ;;
+esac
