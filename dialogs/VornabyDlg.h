@@ -4,8 +4,7 @@
 // The main window: the tone form with its values, modes and slider.
 
 #include "framework/Dialog.h"
-
-#include <QIcon>
+#include "framework/Resources.h"
 
 #include <cstdint>
 
@@ -30,7 +29,7 @@ protected:
 
     // Declaration order matters: members are built in this order and the
     // wrappers released in the reverse.
-    QIcon m_appIcon;
+    fw::CIcon m_appIcon;
     std::int32_t m_frequencyHz = 1000;     // advanced mode
     std::int32_t m_durationMs = 300;       // advanced mode
     fw::CEdit m_durationEdit;

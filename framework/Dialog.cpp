@@ -2,17 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "framework/Dialog.h"
 
-#include "framework/Controls.h"
-#include "framework/DialogWindow.h"
+#include "framework/Backend.h"
 #include "framework/FormExchange.h"
-#include "framework/Resources.h"
 #include "framework/Wait.h"
 #include "framework/WinApp.h"
 
-#include <QApplication>
-
 #include <cstdio>
-#include <memory>
+#include <utility>
 
 namespace fw {
 
@@ -22,16 +18,19 @@ const EventRow CDialog::s_eventRows[] = {
 };
 const EventTable CDialog::s_eventTable{&CCmdTarget::s_eventTable, s_eventRows};
 
-CDialog::CDialog(int templateId, CWnd* parent) : m_templateId(templateId), m_parent(parent) {}
+CDialog::CDialog(int templateId, CDialog* parent) : m_templateId(templateId), m_parent(parent)
+{
+    Attach(*this, 0);
+}
 
 CDialog::~CDialog() = default;
 
 int CDialog::DoModal()
 {
-    const DialogTemplate* dialogTemplate = FindDialogTemplate(m_templateId);
-    if (!dialogTemplate) {
+    m_window = backend::CreateDialogWindow(*this, m_templateId, m_parent ? m_parent->m_window : nullptr);
+    if (!m_window) {
         std::fprintf(stderr, "%s: cannot open a window: the program has no dialog template %d\n",
-                     qUtf8Printable(QCoreApplication::applicationName()), m_templateId);
+                     ApplicationName().c_str(), m_templateId);
         // Without its main window the program has failed: it ends as after a
         // close, with a status that says so.
         if (const CWinApp* app = CWinApp::Current(); app && app->m_mainWindow == this)
@@ -39,26 +38,20 @@ int CDialog::DoModal()
         return -1;
     }
 
-    // Without a parent, the window that is active now owns the dialog, so an
-    // About box opened from the main window stays over it.
-    QWidget* owner = m_parent ? m_parent->Widget() : QApplication::activeWindow();
-    auto window = std::make_unique<DialogWindow>(*this, *dialogTemplate, owner);
-    m_window = window.get();
-    Attach(m_window);
     m_systemMenu.Clear();
-    if (dialogTemplate->minimizeBox)
-        m_systemMenu.AppendItem(SC_MINIMIZE, QCoreApplication::translate("WindowMenu", "Mi&nimize").toStdString());
-    m_systemMenu.AppendItem(SC_CLOSE, QCoreApplication::translate("WindowMenu", "&Close").toStdString());
+    if (backend::HasMinimizeBox(m_window))
+        m_systemMenu.AppendItem(SC_MINIMIZE, backend::Translate("WindowMenu", "Mi&nimize"));
+    m_systemMenu.AppendItem(SC_CLOSE, backend::Translate("WindowMenu", "&Close"));
     m_endRequested = false;
     m_result = IDCANCEL;
 
     if (OnOpenForm())
-        m_window->FocusFirstTabStop();
+        backend::FocusFirstTabStop(m_window);
     if (!m_endRequested)
-        m_result = m_window->exec();
+        m_result = backend::RunModal(m_window);
 
-    m_window = nullptr;
-    window.reset(); // the controls go with it; the wrappers forget them
+    // The controls go with the window; the wrappers then do nothing.
+    backend::DestroyDialogWindow(std::exchange(m_window, nullptr));
     return m_result;
 }
 
@@ -67,7 +60,7 @@ void CDialog::EndDialog(int result)
     m_result = result;
     m_endRequested = true;
     if (m_window)
-        m_window->done(result);
+        backend::EndModal(m_window, result);
 }
 
 bool CDialog::UpdateForm(bool read)
@@ -80,11 +73,6 @@ bool CDialog::UpdateForm(bool read)
 CMenu* CDialog::GetSystemMenu()
 {
     return m_window ? &m_systemMenu : nullptr;
-}
-
-QWidget* CDialog::GetDlgItem(int controlId) const
-{
-    return m_window ? m_window->Control(controlId) : nullptr;
 }
 
 void CDialog::SendMessage(const Message& message)
@@ -121,10 +109,10 @@ void CDialog::DefaultHandling(const Message& message)
         SendMessage({.event = Event::Command, .code = BN_CLICKED, .id = IDCANCEL});
         break;
     case SC_MINIMIZE:
-        m_window->showMinimized();
+        backend::ShowMinimized(m_window);
         break;
     case SC_RESTORE:
-        m_window->showNormal();
+        backend::ShowNormal(m_window);
         break;
     default:
         break;

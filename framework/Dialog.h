@@ -8,13 +8,15 @@
 
 namespace fw {
 
-class DialogWindow;
+namespace backend {
+class Window;
+}
 class FormExchange;
 
 class CDialog : public CWnd {
 public:
     // parent: the owner, disabled while the dialog runs; nullptr for none.
-    explicit CDialog(int templateId, CWnd* parent = nullptr);
+    explicit CDialog(int templateId, CDialog* parent = nullptr);
     ~CDialog() override;
 
     // Creates the window from the template, writes the form, calls
@@ -30,8 +32,8 @@ public:
     // False when a read stopped at a failing row; a write always succeeds.
     bool UpdateForm(bool read);
 
-    // The control with this identifier, while the window exists.
-    [[nodiscard]] QWidget* GetDlgItem(int controlId) const;
+    // The window while it exists, for the framework's backend.
+    [[nodiscard]] backend::Window* BackendWindow() const { return m_window; }
 
     // The window's own menu: the window commands first (Minimize where the
     // frame has it, Close), then whatever the dialog appends. Opened by a
@@ -67,8 +69,8 @@ private:
 
     CMenu m_systemMenu;
     int m_templateId;
-    CWnd* m_parent;
-    DialogWindow* m_window = nullptr;
+    CDialog* m_parent;
+    backend::Window* m_window = nullptr;
     bool m_endRequested = false;
     int m_result = IDCANCEL;
 };

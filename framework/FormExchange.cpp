@@ -2,38 +2,31 @@
 // SPDX-License-Identifier: MIT
 #include "framework/FormExchange.h"
 
-#include "framework/Controls.h"
+#include "framework/Backend.h"
 #include "framework/Dialog.h"
 #include "framework/IntegerText.h"
 #include "framework/Prompt.h"
 
-#include <QAbstractButton>
-
 namespace fw {
 
-QWidget* FormExchange::Transfer(int controlId)
-{
-    m_lastControl = m_dialog.GetDlgItem(controlId);
-    return m_lastControl;
-}
-
-void FormExchange::Fail(const QString& prompt)
+void FormExchange::Fail(const std::string& prompt)
 {
     m_failed = true;
-    ShowPrompt(m_dialog.Widget(), prompt);
-    FocusAndSelect(m_lastControl);
+    ShowPrompt(&m_dialog, prompt);
+    backend::FocusAndSelect(m_dialog.BackendWindow(), m_lastControl);
 }
 
 void FormExchange::IntegerText(int controlId, std::int32_t& member)
 {
     if (m_failed)
         return;
-    QWidget* control = Transfer(controlId);
+    m_lastControl = controlId;
+    backend::Window* window = m_dialog.BackendWindow();
     if (!m_read) {
-        SetTextOf(control, QString::fromStdString(FormatInt32(member)));
+        backend::SetText(window, controlId, FormatInt32(member));
         return;
     }
-    if (const auto value = ParseInt32(TextOf(control).toStdString()))
+    if (const auto value = ParseInt32(backend::GetText(window, controlId)))
         member = *value;
     else
         Fail(IntegerPromptText());
@@ -51,32 +44,33 @@ void FormExchange::CheckState(int controlId, std::int32_t& member)
 {
     if (m_failed)
         return;
-    auto* box = qobject_cast<QAbstractButton*>(Transfer(controlId));
-    if (!box)
-        return;
-    if (m_read)
-        member = box->isChecked() ? 1 : 0;
-    else
-        box->setChecked(member != 0);
+    m_lastControl = controlId;
+    backend::Window* window = m_dialog.BackendWindow();
+    if (!m_read)
+        backend::SetCheck(window, controlId, member != 0);
+    else if (const int state = backend::GetCheck(window, controlId); state >= 0)
+        member = state;
 }
 
 void FormExchange::SliderPosition(int controlId, std::int32_t& member)
 {
     if (m_failed)
         return;
-    CSliderCtrl slider;
-    slider.Attach(Transfer(controlId));
+    m_lastControl = controlId;
+    backend::Window* window = m_dialog.BackendWindow();
+    if (!backend::HasControl(window, controlId))
+        return;
     if (m_read)
-        member = slider.GetPos();
+        member = backend::GetSliderPos(window, controlId);
     else
-        slider.SetPos(member);
+        backend::SetSliderPos(window, controlId, member);
 }
 
 void FormExchange::Bind(int controlId, CWnd& wrapper)
 {
     if (m_failed || wrapper.IsAttached())
         return;
-    wrapper.Attach(m_dialog.GetDlgItem(controlId));
+    wrapper.Attach(m_dialog, controlId);
 }
 
 } // namespace fw

@@ -8,9 +8,7 @@
 // shown, focus goes to the failing control, and every later row does nothing.
 
 #include <cstdint>
-
-class QWidget;
-class QString;
+#include <string>
 
 namespace fw {
 
@@ -42,13 +40,13 @@ public:
     void Bind(int controlId, CWnd& wrapper);
 
 private:
-    QWidget* Transfer(int controlId);
-    void Fail(const QString& prompt);
+    void Fail(const std::string& prompt);
 
     CDialog& m_dialog;
     bool m_read;
     bool m_failed = false;
-    QWidget* m_lastControl = nullptr;
+    int m_lastControl = 0; // the row before's, which a failed check names
+
 };
 
 } // namespace fw

@@ -2,45 +2,31 @@
 // SPDX-License-Identifier: MIT
 #include "framework/Prompt.h"
 
-#include <QGuiApplication>
-#include <QMessageBox>
+#include "framework/Backend.h"
+#include "framework/Dialog.h"
+#include "framework/IntegerText.h"
+
+#include <utility>
 
 namespace fw {
 
-namespace {
-
-PromptWatcher& Watcher()
+std::string IntegerPromptText()
 {
-    static PromptWatcher watcher;
-    return watcher;
+    return backend::Translate("Prompt", "Please enter a whole number.");
 }
 
-} // namespace
-
-QString IntegerPromptText()
+std::string RangePromptText(std::int32_t low, std::int32_t high)
 {
-    return QCoreApplication::translate("Prompt", "Please enter a whole number.");
+    std::string text = backend::Translate("Prompt", "Please enter a number from %1 to %2.");
+    for (const auto& [mark, value] : {std::pair{"%1", low}, std::pair{"%2", high}})
+        if (const auto at = text.find(mark); at != std::string::npos)
+            text.replace(at, 2, FormatInt32(value));
+    return text;
 }
 
-QString RangePromptText(std::int32_t low, std::int32_t high)
+void ShowPrompt(const CDialog* owner, std::string_view text)
 {
-    return QCoreApplication::translate("Prompt", "Please enter a number from %1 to %2.").arg(low).arg(high);
-}
-
-void ShowPrompt(QWidget* owner, const QString& text)
-{
-    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text,
-                    QMessageBox::Ok, owner);
-    // Screen readers announce a warning box as an alert.
-    box.setAccessibleName(QGuiApplication::applicationDisplayName());
-    if (const PromptWatcher& watcher = Watcher())
-        QMetaObject::invokeMethod(&box, [&box, &watcher] { watcher(box); }, Qt::QueuedConnection);
-    box.exec();
-}
-
-void SetPromptWatcher(PromptWatcher watcher)
-{
-    Watcher() = std::move(watcher);
+    backend::ShowPrompt(owner ? owner->BackendWindow() : nullptr, text);
 }
 
 } // namespace fw

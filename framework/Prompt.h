@@ -2,28 +2,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // Prompts: modal message boxes with a warning icon and one OK button, titled
-// with the application's name. Every prompt passes through ShowPrompt, where a
-// watcher (a test, say) can see it while it is open.
-
-#include <QString>
+// with the application's name, and the texts of the form's two prompts.
 
 #include <cstdint>
-#include <functional>
-
-class QMessageBox;
-class QWidget;
+#include <string>
+#include <string_view>
 
 namespace fw {
 
-[[nodiscard]] QString IntegerPromptText();
-[[nodiscard]] QString RangePromptText(std::int32_t low, std::int32_t high);
+class CDialog;
 
-// Shows the prompt modally over owner and returns when it is dismissed.
-void ShowPrompt(QWidget* owner, const QString& text);
+[[nodiscard]] std::string IntegerPromptText();
+[[nodiscard]] std::string RangePromptText(std::int32_t low, std::int32_t high);
 
-// Called once for every prompt, just after it has opened; the watcher may
-// read it and close it. Pass an empty function to stop watching.
-using PromptWatcher = std::function<void(QMessageBox&)>;
-void SetPromptWatcher(PromptWatcher watcher);
+// Shows the prompt modally over owner's window and returns when it is dismissed.
+void ShowPrompt(const CDialog* owner, std::string_view text);
 
 } // namespace fw

@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "framework/Resources.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
+#include "framework/Backend.h"
 
 #include <algorithm>
 
@@ -20,32 +18,9 @@ void InstallResources(const ResourceSet& resources)
     g_resources = resources;
 }
 
-void InstallTranslations(const QLocale& locale)
+const ResourceSet& InstalledResources()
 {
-    static QTranslator* qt = nullptr;
-    static QTranslator* own = nullptr;
-    for (QTranslator** translator : {&qt, &own}) {
-        if (*translator) {
-            QCoreApplication::removeTranslator(*translator);
-            delete *translator;
-            *translator = nullptr;
-        }
-    }
-    // Qt's own texts: the prompts' buttons, the edit fields' menus.
-    qt = new QTranslator;
-    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    own = new QTranslator;
-    if (g_resources.translations &&
-        own->load(locale, QString::fromUtf8(g_resources.translations), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(own);
-}
-
-const DialogTemplate* FindDialogTemplate(int id)
-{
-    const auto found = std::ranges::find(g_resources.templates, id, &DialogTemplate::id);
-    return found == g_resources.templates.end() ? nullptr : &*found;
+    return g_resources;
 }
 
 std::string LoadString(int id)
@@ -53,12 +28,12 @@ std::string LoadString(int id)
     const auto found = std::ranges::find(g_resources.strings, id, &StringResource::id);
     if (found == g_resources.strings.end())
         return {};
-    return QCoreApplication::translate("Resources", found->text).toStdString();
+    return backend::Translate("Resources", found->text);
 }
 
-QIcon LoadIcon(int id)
+CIcon LoadIcon(int id)
 {
-    return g_resources.loadIcon ? g_resources.loadIcon(id) : QIcon();
+    return backend::HasIcon(id) ? CIcon{id} : CIcon{};
 }
 
 } // namespace fw

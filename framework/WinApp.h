@@ -7,6 +7,8 @@
 
 #include "framework/CmdTarget.h"
 
+#include <functional>
+#include <string>
 #include <string_view>
 
 namespace fw {
@@ -38,6 +40,17 @@ public:
 // executable's file name (argv0 without directory and extension), its title the
 // string IDS_APP_TITLE where the string table has one.
 void NameApplication(const char* argv0);
+[[nodiscard]] const std::string& ApplicationName();
+[[nodiscard]] const std::string& ApplicationTitle();
+
+// Readies the toolkit's standard controls (edit fields, combo boxes, check
+// boxes, sliders) before the first dialog is made; nothing where the toolkit
+// needs no such step.
+void RegisterCommonControls();
+
+// Runs action once, when the first window is on the screen (work that would
+// only slow the window's first showing waits for it).
+void WhenFirstShown(std::function<void()> action);
 
 // The framework's entry, called from main. Command-line arguments are not
 // handed to the toolkit, so no argument changes what the program does.

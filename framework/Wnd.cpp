@@ -2,67 +2,60 @@
 // SPDX-License-Identifier: MIT
 #include "framework/Wnd.h"
 
-#include "framework/Controls.h"
-
-#include <QSlider>
-#include <QWidget>
+#include "framework/Backend.h"
+#include "framework/Dialog.h"
 
 namespace fw {
 
-void CWnd::Attach(QWidget* widget)
-{
-    m_widget = widget;
-}
-
-void CWnd::SetWindowText(std::string_view text)
-{
-    SetTextOf(m_widget, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-void CWnd::EnableWindow(bool enable)
-{
-    if (m_widget)
-        m_widget->setEnabled(enable);
-}
-
-void CWnd::SetIcon(const QIcon& icon)
-{
-    if (m_widget)
-        m_widget->setWindowIcon(icon);
-}
-
 namespace {
 
-QSlider* AsSlider(QWidget* widget)
+backend::Window* WindowOf(const CDialog* dialog)
 {
-    return qobject_cast<QSlider*>(widget);
+    return dialog ? dialog->BackendWindow() : nullptr;
 }
 
 } // namespace
 
+void CWnd::Attach(CDialog& dialog, int id)
+{
+    m_dialog = &dialog;
+    m_id = id;
+}
+
+void CWnd::SetWindowText(std::string_view text)
+{
+    backend::SetText(WindowOf(m_dialog), m_id, text);
+}
+
+std::string CWnd::GetWindowText() const
+{
+    return backend::GetText(WindowOf(m_dialog), m_id);
+}
+
+void CWnd::EnableWindow(bool enable)
+{
+    backend::Enable(WindowOf(m_dialog), m_id, enable);
+}
+
+void CWnd::SetIcon(CIcon icon)
+{
+    if (icon)
+        backend::SetIcon(WindowOf(m_dialog), icon.id);
+}
+
 void CSliderCtrl::SetRange(int minimum, int maximum, bool redraw)
 {
-    if (QSlider* slider = AsSlider(Widget())) {
-        // Range changes that move the thumb are the program's, not the user's:
-        // QSlider reports them through valueChanged, which nothing here hears.
-        SetSliderRange(slider, minimum, maximum);
-        if (redraw)
-            slider->update();
-    }
+    backend::SetSliderRange(WindowOf(Dialog()), Id(), minimum, maximum, redraw);
 }
 
 void CSliderCtrl::SetPos(int position)
 {
-    if (QSlider* slider = AsSlider(Widget()))
-        slider->setValue(position); // clamped to the range by QSlider
+    backend::SetSliderPos(WindowOf(Dialog()), Id(), position);
 }
 
 int CSliderCtrl::GetPos() const
 {
-    // While the user drags, sliderPosition() is where the thumb is now; value()
-    // follows it only once the scroll has been handled.
-    const QSlider* slider = AsSlider(Widget());
-    return slider ? slider->sliderPosition() : 0;
+    return backend::GetSliderPos(WindowOf(Dialog()), Id());
 }
 
 } // namespace fw

@@ -1,38 +1,43 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// CWnd: a window or control as the program sees it. A wrapper is attached to
-// its widget once (by the form's first exchange, or when a dialog opens) and
-// forgets it when the widget goes; after that every operation does nothing.
+// CWnd: a window or control as the program sees it: its dialog and its
+// identifier, attached once (by the form's first exchange, or when a dialog
+// opens). While the dialog has no window every operation does nothing.
 
 #include "framework/CmdTarget.h"
+#include "framework/Resources.h"
 
-#include <QPointer>
-
+#include <string>
 #include <string_view>
 
-#include <QIcon>
-#include <QWidget>
-
 namespace fw {
+
+class CDialog;
 
 class CWnd : public CCmdTarget {
 public:
     CWnd() = default;
 
-    void Attach(QWidget* widget);
-    [[nodiscard]] bool IsAttached() const { return !m_widget.isNull(); }
-    [[nodiscard]] QWidget* Widget() const { return m_widget; }
+    // The control with identifier id of dialog; 0 names the dialog's window.
+    void Attach(CDialog& dialog, int id);
+    [[nodiscard]] bool IsAttached() const { return m_dialog != nullptr; }
 
     void SetWindowText(std::string_view text);
+    [[nodiscard]] std::string GetWindowText() const;
     void EnableWindow(bool enable);
 
-    // The window's icon. Qt keeps one icon with every size in it, so this one
-    // call serves the caption, the task bar and the switcher alike.
-    void SetIcon(const QIcon& icon);
+    // The window's icon: one call serves the caption, the task bar and the
+    // switcher alike.
+    void SetIcon(CIcon icon);
+
+protected:
+    [[nodiscard]] CDialog* Dialog() const { return m_dialog; }
+    [[nodiscard]] int Id() const { return m_id; }
 
 private:
-    QPointer<QWidget> m_widget;
+    CDialog* m_dialog = nullptr;
+    int m_id = 0;
 };
 
 class CEdit : public CWnd {};

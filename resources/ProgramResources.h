@@ -6,3 +6,6 @@
 #include "framework/Resources.h"
 
 [[nodiscard]] const fw::ResourceSet& ProgramResources();
+
+// The templates and icons as the backend in use builds them.
+[[nodiscard]] const fw::BackendResources& ProgramBackendResources();

@@ -88,12 +88,12 @@
 <context>
     <name>Prompt</name>
     <message>
-        <location filename="../../framework/Prompt.cpp" line="22"/>
+        <location filename="../../framework/Prompt.cpp" line="15"/>
         <source>Please enter a whole number.</source>
         <translation>Введите целое число.</translation>
     </message>
     <message>
-        <location filename="../../framework/Prompt.cpp" line="27"/>
+        <location filename="../../framework/Prompt.cpp" line="20"/>
         <source>Please enter a number from %1 to %2.</source>
         <translation>Введите число от %1 до %2.</translation>
     </message>
@@ -101,7 +101,7 @@
 <context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../Resources.cpp" line="35"/>
+        <location filename="../qt/QtProgramResources.cpp" line="34"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
     </message>
@@ -109,7 +109,7 @@
 <context>
     <name>Resources</name>
     <message>
-        <location filename="../Resources.cpp" line="30"/>
+        <location filename="../ProgramResources.cpp" line="17"/>
         <source>&amp;About Vornaby...</source>
         <translation>&amp;О программе Vornaby...</translation>
     </message>
@@ -117,17 +117,17 @@
 <context>
     <name>WindowMenu</name>
     <message>
-        <location filename="../../framework/Dialog.cpp" line="40"/>
+        <location filename="../../framework/Dialog.cpp" line="43"/>
         <source>Mi&amp;nimize</source>
         <translation>Св&amp;ернуть</translation>
     </message>
     <message>
-        <location filename="../../framework/Dialog.cpp" line="41"/>
+        <location filename="../../framework/Dialog.cpp" line="44"/>
         <source>&amp;Close</source>
         <translation>&amp;Закрыть</translation>
     </message>
     <message>
-        <location filename="../../framework/DialogWindow.cpp" line="191"/>
+        <location filename="../../framework/qt/DialogWindow.cpp" line="191"/>
         <source>Window menu</source>
         <translation>Меню окна</translation>
     </message>

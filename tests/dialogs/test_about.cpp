@@ -3,7 +3,7 @@
 // The About box, the window menu that offers it, and the window's icon.
 
 #include "support/ProbeDlg.h"
-#include "framework/DialogWindow.h"
+#include "framework/qt/DialogWindow.h"
 #include "framework/Wait.h"
 #include "framework/WinApp.h"
 #include "resources/resource.h"

@@ -4,7 +4,7 @@
 // exchange and "play", Enter and Escape, mode switching and the slider.
 
 #include "support/ProbeDlg.h"
-#include "framework/Resources.h"
+#include "framework/qt/QtResources.h"
 #include "framework/WinApp.h"
 #include "dialogs/ToneLimits.h"
 #include "resources/resource.h"

@@ -9,6 +9,8 @@
 #include "support/ProbeDlg.h"
 #include "framework/IntegerText.h"
 #include "framework/Prompt.h"
+#include "framework/qt/DialogWindow.h"
+#include "framework/qt/QtPrompt.h"
 #include "framework/WinApp.h"
 #include "dialogs/ToneLimits.h"
 #include "resources/ProgramResources.h"
@@ -57,13 +59,13 @@ Outcome Model(Members m, const std::string& f, const std::string& d, bool checke
             return;
         const auto value = ParseInt32(text);
         if (!value) {
-            out.prompts.push_back(IntegerPromptText().toStdString());
+            out.prompts.push_back(IntegerPromptText());
             out.ok = false;
             return;
         }
         member = *value;
         if (member < low || member > high) {
-            out.prompts.push_back(RangePromptText(low, high).toStdString());
+            out.prompts.push_back(RangePromptText(low, high));
             out.ok = false;
         }
     };
@@ -98,7 +100,7 @@ int OneInput(const std::uint8_t* data, std::size_t size)
     texts.resize(3);
 
     ProbeDlg& dlg = *g_dialog;
-    QWidget* window = dlg.Widget();
+    QWidget* window = dlg.BackendWindow();
     auto* frequency = window->findChild<QLineEdit*>("frequencyEdit");
     auto* duration = window->findChild<QLineEdit*>("durationEdit");
     auto* combo = window->findChild<QComboBox*>("presetCombo");

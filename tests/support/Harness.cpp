@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "Harness.h"
 
-#include "framework/DialogWindow.h"
+#include "framework/qt/DialogWindow.h"
 #include "framework/WinApp.h"
 #include "resources/ProgramResources.h"
 #include "tone/Synth.h"
@@ -87,16 +87,21 @@ QStringList PromptRecorder::Texts() const
 int RunModal(CDialog& dialog, const std::function<void(QWidget& window)>& script)
 {
     QTimer::singleShot(0, [&dialog, &script] {
-        QWidget* window = dialog.Widget();
+        QWidget* window = WindowOf(dialog);
         if (!window)
             return;
         if (!QTest::qWaitForWindowActive(window))
             qWarning("dialog window did not become active");
         script(*window);
-        if (dialog.Widget() && dialog.Widget()->isVisible())
+        if (WindowOf(dialog) && WindowOf(dialog)->isVisible())
             dialog.EndDialog(IDCANCEL);
     });
     return dialog.DoModal();
+}
+
+QWidget* WindowOf(const CDialog& dialog)
+{
+    return dialog.BackendWindow();
 }
 
 QWidget* Control(QWidget& window, int controlId)

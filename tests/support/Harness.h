@@ -5,9 +5,9 @@
 // own, a prompt recorder at the framework's prompt seam, and helpers to drive
 // a modal dialog.
 
-#include "framework/Controls.h"
+#include "framework/qt/Controls.h"
 #include "framework/Dialog.h"
-#include "framework/Prompt.h"
+#include "framework/qt/QtPrompt.h"
 #include "tone/SoundDevice.h"
 
 #include <QApplication>
@@ -91,7 +91,9 @@ public:
 // leaves the dialog open, it is cancelled afterwards. Returns DoModal's result.
 int RunModal(CDialog& dialog, const std::function<void(QWidget& window)>& script);
 
-// The control with this identifier in window.
+// The dialog's window while it exists, and the control with this identifier
+// in a dialog's window.
+QWidget* WindowOf(const CDialog& dialog);
 QWidget* Control(QWidget& window, int controlId);
 
 // Types text into an edit field or a combo box's field, replacing what was there.

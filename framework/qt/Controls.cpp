@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
-#include "framework/Controls.h"
+#include "framework/qt/Controls.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

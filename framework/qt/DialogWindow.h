@@ -14,10 +14,16 @@ namespace fw {
 class CDialog;
 struct DialogTemplate;
 
-class DialogWindow final : public QDialog {
+namespace backend {
+
+// What the framework's core knows as a backend::Window.
+class Window final : public QDialog {
     Q_OBJECT
 public:
-    DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* owner);
+    Window(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* owner);
+
+    [[nodiscard]] CDialog& Dialog() const { return m_dialog; }
+    [[nodiscard]] bool HasMinimizeBox() const { return windowFlags() & Qt::WindowMinimizeButtonHint; }
 
     // The control carrying this identifier, or nullptr.
     [[nodiscard]] QWidget* Control(int controlId) const;
@@ -46,5 +52,9 @@ private:
     CDialog& m_dialog;
     QMenu* m_openMenu = nullptr;
 };
+
+} // namespace backend
+
+using DialogWindow = backend::Window;
 
 } // namespace fw

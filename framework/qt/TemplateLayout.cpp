@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
-#include "framework/TemplateLayout.h"
+#include "framework/qt/TemplateLayout.h"
 
-#include "framework/Controls.h"
+#include "framework/qt/Controls.h"
 #include "framework/DialogUnits.h"
-#include "framework/Resources.h"
+#include "framework/qt/QtResources.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -100,7 +100,7 @@ void ShowPictures(QDialog& window)
         const QVariant iconId = label->property(kIconIdProperty);
         if (!iconId.isValid())
             continue;
-        const QIcon icon = LoadIcon(iconId.toInt());
+        const QIcon icon = LoadQIcon(iconId.toInt());
         const int side = std::min(label->width(), label->height());
         label->setPixmap(icon.pixmap(QSize(side, side), window.devicePixelRatio()));
         label->setAlignment(Qt::AlignCenter);

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
-#include "framework/DialogWindow.h"
+#include "framework/qt/DialogWindow.h"
 
-#include "framework/Controls.h"
+#include "framework/qt/Controls.h"
 #include "framework/Dialog.h"
-#include "framework/Resources.h"
-#include "framework/TemplateLayout.h"
+#include "framework/qt/QtResources.h"
+#include "framework/qt/TemplateLayout.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -20,7 +20,7 @@
 #include <QSlider>
 
 
-namespace fw {
+namespace fw::backend {
 
 namespace {
 
@@ -44,7 +44,7 @@ bool IsEnterKey(int key)
 
 } // namespace
 
-DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* owner)
+Window::Window(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* owner)
     : QDialog(owner), m_dialog(dialog)
 {
     dialogTemplate.build(*this);
@@ -63,7 +63,7 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
         ConnectControl(control);
 }
 
-void DialogWindow::ConnectControl(QWidget* control)
+void Window::ConnectControl(QWidget* control)
 {
     const int id = ControlId(control);
     control->installEventFilter(this);
@@ -103,7 +103,7 @@ void DialogWindow::ConnectControl(QWidget* control)
     }
 }
 
-QWidget* DialogWindow::Control(int controlId) const
+QWidget* Window::Control(int controlId) const
 {
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (ControlId(control) == controlId)
@@ -112,7 +112,7 @@ QWidget* DialogWindow::Control(int controlId) const
     return nullptr;
 }
 
-void DialogWindow::FocusFirstTabStop()
+void Window::FocusFirstTabStop()
 {
     for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
         if (w->window() == this && w->isEnabled() && !w->isHidden() && !w->focusProxy() &&
@@ -123,7 +123,7 @@ void DialogWindow::FocusFirstTabStop()
     }
 }
 
-bool DialogWindow::HandleDialogKey(QWidget* focus, QKeyEvent* key)
+bool Window::HandleDialogKey(QWidget* focus, QKeyEvent* key)
 {
     if (key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
         return false;
@@ -148,7 +148,7 @@ bool DialogWindow::HandleDialogKey(QWidget* focus, QKeyEvent* key)
     return false;
 }
 
-bool DialogWindow::eventFilter(QObject* watched, QEvent* event)
+bool Window::eventFilter(QObject* watched, QEvent* event)
 {
     auto* widget = qobject_cast<QWidget*>(watched);
     // Keys in an open drop-down list belong to the list, which is a window of its own.
@@ -162,27 +162,27 @@ bool DialogWindow::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void DialogWindow::keyPressEvent(QKeyEvent* event)
+void Window::keyPressEvent(QKeyEvent* event)
 {
     if (!HandleDialogKey(nullptr, event))
         QDialog::keyPressEvent(event);
 }
 
-void DialogWindow::closeEvent(QCloseEvent* event)
+void Window::closeEvent(QCloseEvent* event)
 {
     // The close box is the window command Close; the dialog decides.
     event->ignore();
     m_dialog.SendMessage({.event = Event::SysCommand, .param = SC_CLOSE});
 }
 
-void DialogWindow::contextMenuEvent(QContextMenuEvent* event)
+void Window::contextMenuEvent(QContextMenuEvent* event)
 {
     // Reaches the dialog from its background and from controls that have no
     // menu of their own; edit fields keep theirs.
     ShowWindowMenu(event->globalPos());
 }
 
-void DialogWindow::ShowWindowMenu(const QPoint& globalPos)
+void Window::ShowWindowMenu(const QPoint& globalPos)
 {
     const CMenu* items = m_dialog.GetSystemMenu();
     if (!items || m_openMenu)
@@ -204,9 +204,9 @@ void DialogWindow::ShowWindowMenu(const QPoint& globalPos)
     m_openMenu = nullptr;
 }
 
-void DialogWindow::reject()
+void Window::reject()
 {
     m_dialog.SendMessage({.event = Event::Command, .code = BN_CLICKED, .id = IDCANCEL});
 }
 
-} // namespace fw
+} // namespace fw::backend

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
-// The program's resources: dialog templates, strings and icons, by identifier.
+// The program's dialog templates and icons as Qt builds them: the Designer
+// forms compiled by uic, the icons from the embedded PNGs.
 
+#include "framework/qt/QtResources.h"
 #include "resources/ProgramResources.h"
-
 #include "resources/resource.h"
 #include "ui_about_form.h"
 #include "ui_main_form.h"
@@ -26,11 +27,6 @@ void BuildAboutForm(QDialog& window)
 constexpr fw::DialogTemplate kTemplates[] = {
     {IDD_MAIN_FORM, BuildMainForm, /*minimizeBox=*/true, /*appWindow=*/true},
     {IDD_ABOUT_FORM, BuildAboutForm, /*minimizeBox=*/false, /*appWindow=*/false},
-};
-
-constexpr fw::StringResource kStrings[] = {
-    {fw::IDS_APP_TITLE, "Vornaby"},
-    {IDS_ABOUT_ITEM, QT_TRANSLATE_NOOP("Resources", "&About Vornaby...")},
 };
 
 // Qt turns the whole program around for a language whose translation says
@@ -57,11 +53,11 @@ QIcon LoadProgramIcon(int id)
 
 } // namespace
 
-const fw::ResourceSet& ProgramResources()
+const fw::BackendResources& ProgramBackendResources()
 {
     // The icons are compiled into this library; referring to them here makes
     // every executable that uses these resources carry them.
     Q_INIT_RESOURCE(icons);
-    static const fw::ResourceSet resources{kTemplates, kStrings, LoadProgramIcon, "vornaby"};
+    static const fw::BackendResources resources{kTemplates, LoadProgramIcon};
     return resources;
 }

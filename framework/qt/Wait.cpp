@@ -66,6 +66,11 @@ struct HeldInput {
 // events are delivered again through the window system's own entry, so they
 // take exactly the path that fresh input takes (focus on click, double clicks,
 // shortcuts).
+// That entry is Qt's platform interface (a private header, which ties the
+// build to Qt's minor version): no public call does the same, since
+// QCoreApplication::sendEvent to the window skips what QGuiApplication does
+// with fresh input before any window sees it: double-click synthesis, the
+// pointer's button state, shortcut matching and popup handling.
 class InputHold final : public QObject {
 public:
     static InputHold& Instance()

@@ -1,0 +1,68 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+#pragma once
+// What a backend (Qt Widgets on Linux, Win32 on Windows) does for the
+// framework's core: it creates, shows, reads and writes windows and controls,
+// and nothing more. Every rule the two must agree on -- the exchange, the event
+// tables, Enter and Escape, the window menu's commands -- stays in the core.
+// A control is its dialog window and its identifier; identifier 0 is the
+// window itself. Every call on a window or control that is not there does
+// nothing and reads as empty. Only the framework includes this header.
+
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+class CDialog;
+struct ResourceSet;
+
+namespace backend {
+
+class Window; // a dialog's window, as the backend keeps it
+
+// The dialog's window from its template, with every control, laid out, not
+// yet shown; its messages go to dialog. owner: the window disabled while it
+// runs, or nullptr (then the window active now, if any). nullptr when the
+// resources have no such template.
+[[nodiscard]] Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner);
+void DestroyDialogWindow(Window* window);
+// Shows the window centred over its owner (or the screen) and runs it until
+// EndModal; returns EndModal's result.
+int RunModal(Window* window);
+void EndModal(Window* window, int result);
+// Focus to the first enabled control that Tab reaches.
+void FocusFirstTabStop(Window* window);
+[[nodiscard]] bool HasMinimizeBox(Window* window);
+void ShowMinimized(Window* window);
+void ShowNormal(Window* window);
+
+[[nodiscard]] bool HasControl(Window* window, int id);
+// An edit field's text, a combo box's field, a caption, a window's title.
+[[nodiscard]] std::string GetText(Window* window, int id);
+void SetText(Window* window, int id, std::string_view text);
+void Enable(Window* window, int id, bool enable);
+// A check box's state (1 checked, 0 clear); -1 for a control that is none.
+[[nodiscard]] int GetCheck(Window* window, int id);
+void SetCheck(Window* window, int id, bool checked);
+// A slider's position (clamped to its range when set) and range; the
+// program's settings never count as a scroll by the user.
+[[nodiscard]] int GetSliderPos(Window* window, int id);
+void SetSliderPos(Window* window, int id, int position);
+void SetSliderRange(Window* window, int id, int minimum, int maximum, bool redraw);
+// Keyboard focus to the control, an edit field's text (or a combo box's
+// field) all selected.
+void FocusAndSelect(Window* window, int id);
+// The window's icon for its caption, task bar and switcher.
+void SetIcon(Window* window, int iconId);
+[[nodiscard]] bool HasIcon(int iconId);
+
+// A modal prompt over owner (nullptr: none): warning icon, one OK button,
+// titled with the application's name.
+void ShowPrompt(Window* owner, std::string_view text);
+
+// A text of the program's in the language in use, as UTF-8.
+[[nodiscard]] std::string Translate(const char* context, const char* text);
+
+} // namespace backend
+} // namespace fw

@@ -1,0 +1,97 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+// The application's entry and lifetime on Qt.
+#include "framework/WinApp.h"
+
+#include "framework/Wait.h"
+#include "framework/qt/QtResources.h"
+
+#include <QApplication>
+#include <QWindow>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace fw {
+
+void CWinApp::SetSettingsRoot(std::string_view root)
+{
+    QCoreApplication::setOrganizationName(QString::fromUtf8(root.data(), static_cast<qsizetype>(root.size())));
+}
+
+void RegisterCommonControls()
+{
+    // Qt's widgets need no registration.
+}
+
+void WhenFirstShown(std::function<void()> action)
+{
+    class Watcher final : public QObject {
+    public:
+        explicit Watcher(std::function<void()> action)
+            : QObject(QCoreApplication::instance()), m_action(std::move(action))
+        {
+        }
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Expose && watched->isWindowType() &&
+                static_cast<QWindow*>(watched)->isExposed()) {
+                QCoreApplication::instance()->removeEventFilter(this);
+                m_action();
+                deleteLater();
+            }
+            return false;
+        }
+
+    private:
+        std::function<void()> m_action;
+    };
+    QCoreApplication::instance()->installEventFilter(new Watcher(std::move(action)));
+}
+
+namespace {
+
+// Qt gives up with a core dump when it finds no display; say it plainly instead.
+bool HaveDesktop()
+{
+    for (const char* name : {"WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int RunApplication(int argc, char** argv)
+{
+    if (!HaveDesktop()) {
+        std::fprintf(stderr, "%s: no graphical desktop to open a window on "
+                             "(neither WAYLAND_DISPLAY nor DISPLAY is set)\n",
+                     argc > 0 && argv ? argv[0] : "vornaby");
+        return 1;
+    }
+    char* program = argc > 0 && argv ? argv[0] : nullptr;
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = {program, nullptr};
+    QApplication application(toolkitArgc, toolkitArgv);
+    InstallTranslations(QLocale::system());
+    NameApplication(program);
+    QCoreApplication::setApplicationName(QString::fromStdString(ApplicationName()));
+    QGuiApplication::setApplicationDisplayName(QString::fromStdString(ApplicationTitle()));
+    // Desktops find the program's icon and menu entry by this name.
+    QGuiApplication::setDesktopFileName(QString::fromStdString(ApplicationName()));
+    WatchSignals();
+
+    CWinApp* app = CWinApp::Current();
+    if (!app)
+        return 1;
+    if (app->StartUp())
+        return QApplication::exec();
+    return QuitStatus();
+}
+
+} // namespace fw
