@@ -15,7 +15,7 @@
 namespace fw {
 
 class CDialog;
-struct ResourceSet;
+class CMenu;
 
 namespace backend {
 
@@ -33,9 +33,16 @@ int RunModal(Window* window);
 void EndModal(Window* window, int result);
 // Focus to the first enabled control that Tab reaches.
 void FocusFirstTabStop(Window* window);
-[[nodiscard]] bool HasMinimizeBox(Window* window);
-void ShowMinimized(Window* window);
-void ShowNormal(Window* window);
+// A window command the dialog does not take itself (minimise, restore, move,
+// size, ...), as the window system handles it.
+void DefaultSysCommand(Window* window, unsigned command);
+
+// The window menu: StartWindowMenu puts the window's own commands into menu
+// where the backend shows a menu of its own making (the window system's menu
+// has them already); AppendWindowMenu adds an item the program appends
+// (command 0: a separator) where the window system keeps the menu.
+void StartWindowMenu(Window* window, CMenu& menu);
+void AppendWindowMenu(Window* window, unsigned command, std::string_view text);
 
 [[nodiscard]] bool HasControl(Window* window, int id);
 // An edit field's text, a combo box's field, a caption, a window's title.

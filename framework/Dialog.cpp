@@ -38,10 +38,7 @@ int CDialog::DoModal()
         return -1;
     }
 
-    m_systemMenu.Clear();
-    if (backend::HasMinimizeBox(m_window))
-        m_systemMenu.AppendItem(SC_MINIMIZE, backend::Translate("WindowMenu", "Mi&nimize"));
-    m_systemMenu.AppendItem(SC_CLOSE, backend::Translate("WindowMenu", "&Close"));
+    m_systemMenu.Start(m_window);
     m_endRequested = false;
     m_result = IDCANCEL;
 
@@ -104,19 +101,24 @@ void CDialog::DefaultHandling(const Message& message)
 {
     if (message.event != Event::SysCommand || !m_window)
         return;
-    switch (message.param & 0xFFF0) {
-    case SC_CLOSE:
+    // Close is Cancel, wherever it comes from; the window system does the rest.
+    if ((message.param & 0xFFF0) == SC_CLOSE)
         SendMessage({.event = Event::Command, .code = BN_CLICKED, .id = IDCANCEL});
-        break;
-    case SC_MINIMIZE:
-        backend::ShowMinimized(m_window);
-        break;
-    case SC_RESTORE:
-        backend::ShowNormal(m_window);
-        break;
-    default:
-        break;
-    }
+    else
+        backend::DefaultSysCommand(m_window, message.param);
+}
+
+void CMenu::Start(backend::Window* window)
+{
+    m_window = window;
+    m_items.clear();
+    backend::StartWindowMenu(window, *this);
+}
+
+void CMenu::AppendItem(unsigned command, std::string_view text)
+{
+    m_items.push_back({command, std::string(text)});
+    backend::AppendWindowMenu(m_window, command, text);
 }
 
 } // namespace fw

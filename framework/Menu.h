@@ -10,6 +10,10 @@
 
 namespace fw {
 
+namespace backend {
+class Window;
+}
+
 class CMenu {
 public:
     struct Item {
@@ -18,12 +22,15 @@ public:
         [[nodiscard]] bool IsSeparator() const { return text.empty(); }
     };
 
-    void AppendSeparator() { m_items.push_back({}); }
-    void AppendItem(unsigned command, std::string_view text) { m_items.push_back({command, std::string(text)}); }
-    void Clear() { m_items.clear(); }
+    void AppendSeparator() { AppendItem(0, {}); }
+    void AppendItem(unsigned command, std::string_view text);
     [[nodiscard]] const std::vector<Item>& Items() const { return m_items; }
 
+    // Empties the menu for window and puts the window's own commands in it.
+    void Start(backend::Window* window);
+
 private:
+    backend::Window* m_window = nullptr;
     std::vector<Item> m_items;
 };
 

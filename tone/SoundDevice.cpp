@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "tone/SoundDevice.h"
 
-#include "tone/AlsaDevice.h"
-#include "tone/PipeWireDevice.h"
+#include "tone/linux/AlsaDevice.h"
+#include "tone/linux/PipeWireDevice.h"
 
 #include <cstdio>
 #include <mutex>
@@ -27,15 +27,9 @@ SoundDevice& CurrentSoundDevice()
     if (g_device && g_chosen && (g_failed || g_device->Lost()))
         g_device.reset(); // the old device goes before a new one connects
     if (!g_device) {
-        // PipeWire's own stream where its server answers (it runs at the
-        // graph's rate and ends each tone on its last frame); everywhere else
-        // ALSA's "default", which reaches PulseAudio or the hardware. Made
-        // again after a failure, so a server that restarts, comes up late or
-        // is replaced by the other one is found.
-        if (auto pipewire = PipeWireDevice::Connect())
-            g_device = std::move(pipewire);
-        else
-            g_device = std::make_unique<AlsaDevice>("default");
+        // Made again after a failure, so a server that restarts, comes up
+        // late or is replaced by another is found.
+        g_device = ChooseSoundDevice();
         g_chosen = true;
     }
     g_failed = false;

@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The one seam between the tone service and the sound hardware. The program
-// chooses a device for itself (PipeWire's own stream where a PipeWire server
-// runs, else ALSA); tests may put a recording stand-in in its place, and every
-// tone still passes through the same Beep and the same synthesiser.
+// chooses a device for itself (ChooseSoundDevice); tests may put a recording
+// stand-in in its place, and every tone still passes through the same Beep and
+// the same synthesiser.
 
 #include <cstdint>
 #include <memory>
@@ -40,11 +40,16 @@ public:
     [[nodiscard]] virtual std::string Name() const { return "the sound device"; }
 };
 
-// The device the next tone goes to. The program's own choice is made at the
-// first call and made again after that device has failed (CurrentDeviceFailed,
-// or Lost): a PipeWire stream where a PipeWire server answers, otherwise the
-// ALSA "default" PCM. An installed device is kept whatever happens to it.
+// The device the next tone goes to. The program's own choice
+// (ChooseSoundDevice) is made at the first call and made again after that
+// device has failed (CurrentDeviceFailed, or Lost). An installed device is
+// kept whatever happens to it.
 [[nodiscard]] SoundDevice& CurrentSoundDevice();
+
+// The platform's device for tones. On Linux a PipeWire stream where a PipeWire
+// server answers, otherwise the ALSA "default" PCM; on Windows the default
+// output endpoint through WASAPI.
+[[nodiscard]] std::unique_ptr<SoundDevice> ChooseSoundDevice();
 
 // Installs another device (tests install a recorder); returns the previous one.
 std::unique_ptr<SoundDevice> InstallSoundDevice(std::unique_ptr<SoundDevice> device);

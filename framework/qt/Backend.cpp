@@ -3,6 +3,7 @@
 // The core's window and control operations on Qt widgets.
 #include "framework/Backend.h"
 
+#include "framework/Menu.h"
 #include "framework/WinApp.h"
 #include "framework/qt/Controls.h"
 #include "framework/qt/DialogWindow.h"
@@ -75,21 +76,34 @@ void FocusFirstTabStop(Window* window)
         window->FocusFirstTabStop();
 }
 
-bool HasMinimizeBox(Window* window)
+void DefaultSysCommand(Window* window, unsigned command)
 {
-    return window && window->HasMinimizeBox();
-}
-
-void ShowMinimized(Window* window)
-{
-    if (window)
+    if (!window)
+        return;
+    switch (command & 0xFFF0) {
+    case SC_MINIMIZE:
         window->showMinimized();
+        break;
+    case SC_RESTORE:
+        window->showNormal();
+        break;
+    default:
+        break;
+    }
 }
 
-void ShowNormal(Window* window)
+void StartWindowMenu(Window* window, CMenu& menu)
 {
-    if (window)
-        window->showNormal();
+    // The window's menu is ours to show (DialogWindow), so it lists the
+    // window's own commands too.
+    if (window && window->HasMinimizeBox())
+        menu.AppendItem(SC_MINIMIZE, Translate("WindowMenu", "Mi&nimize"));
+    menu.AppendItem(SC_CLOSE, Translate("WindowMenu", "&Close"));
+}
+
+void AppendWindowMenu(Window*, unsigned, std::string_view)
+{
+    // The model in CMenu is the menu.
 }
 
 bool HasControl(Window* window, int id)

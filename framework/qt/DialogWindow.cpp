@@ -49,10 +49,10 @@ Window::Window(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* o
 {
     dialogTemplate.build(*this);
 
-    Qt::WindowFlags flags = (dialogTemplate.appWindow ? Qt::Window : Qt::Dialog) |
+    Qt::WindowFlags flags = (property("appWindow").toBool() ? Qt::Window : Qt::Dialog) |
                             Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (dialogTemplate.minimizeBox)
+    if (property("minimizeBox").toBool())
         flags |= Qt::WindowMinimizeButtonHint;
     setWindowFlags(flags);
     setModal(true);

@@ -18,10 +18,10 @@ namespace fw {
 struct DialogTemplate {
     int id;
     // Creates the controls as children of window, each carrying its identifier,
-    // with geometry in dialog units; initial list items included.
+    // with geometry in dialog units; initial list items included. The window
+    // carries the properties "minimizeBox" (the frame offers minimise) and
+    // "appWindow" (a top-level window with its own task-bar entry).
     void (*build)(QDialog& window);
-    bool minimizeBox; // the frame offers minimise
-    bool appWindow;   // a top-level application window with its own task-bar entry
 };
 
 struct BackendResources {

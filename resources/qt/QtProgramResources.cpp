@@ -25,8 +25,8 @@ void BuildAboutForm(QDialog& window)
 }
 
 constexpr fw::DialogTemplate kTemplates[] = {
-    {IDD_MAIN_FORM, BuildMainForm, /*minimizeBox=*/true, /*appWindow=*/true},
-    {IDD_ABOUT_FORM, BuildAboutForm, /*minimizeBox=*/false, /*appWindow=*/false},
+    {IDD_MAIN_FORM, BuildMainForm},
+    {IDD_ABOUT_FORM, BuildAboutForm},
 };
 
 // Qt turns the whole program around for a language whose translation says

@@ -4,7 +4,7 @@
 // own ALSA configuration, at ALSA's file plugin, so the program's real device
 // code opens, configures, writes and drains it, and the file is what was played.
 
-#include "tone/AlsaDevice.h"
+#include "tone/linux/AlsaDevice.h"
 #include "tone/Beep.h"
 #include "tone/Synth.h"
 

@@ -4,7 +4,7 @@
 // an early end, silence where a tone cannot be sounded, and the integer
 // samples of devices that take no float.
 
-#include "tone/AlsaDevice.h"
+#include "tone/linux/AlsaDevice.h"
 #include "tone/Synth.h"
 
 #include <QTest>

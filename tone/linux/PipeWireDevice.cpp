@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
-#include "tone/PipeWireDevice.h"
+#include "tone/linux/PipeWireDevice.h"
 
 #include <pipewire/pipewire.h>
 #include <spa/param/audio/format-utils.h>

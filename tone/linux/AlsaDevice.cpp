@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
-#include "tone/AlsaDevice.h"
+#include "tone/linux/AlsaDevice.h"
 
 // alsa-lib 1.2.8 declares snd_lib_error_set_local outside its extern "C"
 // block; the whole header is C.

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+// The application's entry and lifetime on Windows.
+#include "framework/WinApp.h"
+
+#include "framework/Wait.h"
+#include "framework/win32/Win32Window.h"
+
+#include <filesystem>
+
+namespace fw {
+
+void CWinApp::SetSettingsRoot(std::string_view)
+{
+    // Named only: nothing is stored, so no registry key is made for it.
+}
+
+void RegisterCommonControls()
+{
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES; // the slider is a bar class
+    InitCommonControlsEx(&controls);
+}
+
+int RunApplication(int, char**)
+{
+    // The executable's own name, whatever argv says (Windows passes what the
+    // caller typed).
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    NameApplication(Narrow(path).c_str());
+    WatchSignals();
+
+    CWinApp* app = CWinApp::Current();
+    if (!app)
+        return 1;
+    if (app->StartUp()) {
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0)
+            DispatchInput(message);
+    }
+    return QuitStatus();
+}
+
+} // namespace fw

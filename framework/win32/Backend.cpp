@@ -1,0 +1,415 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+// The core's window and control operations on Win32 dialog boxes and the
+// common controls.
+#include "framework/Backend.h"
+
+#include "framework/CmdTarget.h"
+#include "framework/Dialog.h"
+#include "framework/Menu.h"
+#include "framework/WinApp.h"
+#include "framework/win32/Win32Resources.h"
+#include "framework/win32/Win32Window.h"
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+
+namespace fw {
+
+std::wstring Widen(std::string_view text)
+{
+    if (text.empty())
+        return {};
+    const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
+    return wide;
+}
+
+std::string Narrow(std::wstring_view text)
+{
+    if (text.empty())
+        return {};
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size, nullptr,
+                        nullptr);
+    return narrow;
+}
+
+namespace backend {
+
+namespace {
+
+HINSTANCE Instance()
+{
+    return GetModuleHandleW(nullptr);
+}
+
+const BackendResources* Resources()
+{
+    return InstalledResources().backend;
+}
+
+HWND Find(Window* window, int id)
+{
+    if (!window || !window->hwnd)
+        return nullptr;
+    // Among the dialog's own children only: a drop-down combo box's edit field
+    // is a child of the combo box, and its identifier (1001) may be another
+    // control's.
+    return id == 0 ? window->hwnd : GetDlgItem(window->hwnd, id);
+}
+
+bool IsClass(HWND control, const wchar_t* name)
+{
+    wchar_t found[64] = {};
+    return control && GetClassNameW(control, found, 64) > 0 && lstrcmpiW(found, name) == 0;
+}
+
+void FillLists(Window& window)
+{
+    const BackendResources* resources = Resources();
+    if (!resources)
+        return;
+    for (const ListItems& list : resources->lists) {
+        if (list.templateId != window.templateId)
+            continue;
+        HWND combo = GetDlgItem(window.hwnd, list.controlId);
+        for (const char* item : list.items)
+            SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+    }
+}
+
+// A minimised window shows its icon centred in its client area.
+void PaintIconic(Window& window)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window.hwnd, &paint);
+    SendMessageW(window.hwnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    const int iconWidth = GetSystemMetrics(SM_CXICON);
+    const int iconHeight = GetSystemMetrics(SM_CYICON);
+    RECT client;
+    GetClientRect(window.hwnd, &client);
+    const int x = (client.right - client.left - iconWidth + 1) / 2;
+    const int y = (client.bottom - client.top - iconHeight + 1) / 2;
+    DrawIcon(dc, x, y, window.bigIcon);
+    EndPaint(window.hwnd, &paint);
+}
+
+INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        auto* window = reinterpret_cast<Window*>(lParam);
+        window->hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        FillLists(*window);
+        return FALSE; // the framework places the focus itself
+    }
+    Window* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (!window || !window->dialog)
+        return FALSE;
+    CDialog& dialog = *window->dialog;
+    switch (message) {
+    case WM_COMMAND:
+        dialog.SendMessage({.event = Event::Command, .code = HIWORD(wParam), .id = LOWORD(wParam)});
+        return TRUE;
+    case WM_HSCROLL: {
+        auto* slider = reinterpret_cast<HWND>(lParam);
+        dialog.SendMessage({.event = Event::HScroll, .code = LOWORD(wParam), .id = GetDlgCtrlID(slider),
+                            .position = static_cast<int>(SendMessageW(slider, TBM_GETPOS, 0, 0))});
+        return TRUE;
+    }
+    case WM_CLOSE:
+        wParam = SC_CLOSE;
+        [[fallthrough]];
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE && CloseDuringWork(hwnd, message, wParam, lParam))
+            return TRUE;
+        window->lastSysCommandPosition = lParam;
+        dialog.SendMessage({.event = Event::SysCommand, .param = static_cast<unsigned>(wParam)});
+        return TRUE;
+    case WM_PAINT:
+        if (IsIconic(hwnd) && window->bigIcon) {
+            PaintIconic(*window);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<INT_PTR>(window->bigIcon);
+    default:
+        return FALSE;
+    }
+}
+
+void Centre(Window& window)
+{
+    RECT own;
+    GetWindowRect(window.hwnd, &own);
+    RECT over;
+    if (!window.owner || !GetWindowRect(window.owner, &over))
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &over, 0);
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    const int x = over.left + (over.right - over.left - width) / 2;
+    const int y = over.top + (over.bottom - over.top - height) / 2;
+    SetWindowPos(window.hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::function<void()>& FirstShown()
+{
+    static std::function<void()> action;
+    return action;
+}
+
+} // namespace
+
+Window* WindowOf(HWND hwnd)
+{
+    for (HWND at = hwnd; at; at = GetParent(at)) {
+        if (auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(at, DWLP_USER)); window && window->hwnd == at)
+            return window;
+        if (!(GetWindowLongW(at, GWL_STYLE) & WS_CHILD))
+            break;
+    }
+    return nullptr;
+}
+
+Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner)
+{
+    if (!FindResourceW(Instance(), MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5) /* RT_DIALOG */))
+        return nullptr;
+    auto* window = new Window;
+    window->dialog = &dialog;
+    window->templateId = templateId;
+    // Without an owner, the window that is active now owns the dialog, so an
+    // About box opened from the main window stays over it.
+    window->owner = owner ? owner->hwnd : GetActiveWindow();
+    if (!CreateDialogParamW(Instance(), MAKEINTRESOURCEW(templateId), window->owner, DialogProc,
+                            reinterpret_cast<LPARAM>(window))) {
+        delete window;
+        return nullptr;
+    }
+    return window;
+}
+
+void DestroyDialogWindow(Window* window)
+{
+    if (!window)
+        return;
+    if (window->hwnd) {
+        SetWindowLongPtrW(window->hwnd, DWLP_USER, 0);
+        DestroyWindow(window->hwnd);
+    }
+    for (HICON icon : {window->bigIcon, window->smallIcon})
+        if (icon)
+            DestroyIcon(icon);
+    delete window;
+}
+
+int RunModal(Window* window)
+{
+    if (!window)
+        return -1;
+    if (window->owner)
+        EnableWindow(window->owner, FALSE);
+    Centre(*window);
+    ShowWindow(window->hwnd, SW_SHOW);
+    UpdateWindow(window->hwnd);
+    if (auto action = std::exchange(FirstShown(), {}))
+        action();
+    while (!window->ended) {
+        if (DeliverHeldInput())
+            continue;
+        MSG message;
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            // The program ends: every modal run ends with it.
+            PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (MustWait(message)) {
+            HoldInput(message);
+            continue;
+        }
+        DispatchInput(message);
+    }
+    // The owner comes back before this window goes, so that it, not another
+    // program's window, is activated.
+    if (window->owner) {
+        EnableWindow(window->owner, TRUE);
+        SetActiveWindow(window->owner);
+    }
+    ShowWindow(window->hwnd, SW_HIDE);
+    return window->result;
+}
+
+void EndModal(Window* window, int result)
+{
+    if (!window)
+        return;
+    window->result = result;
+    window->ended = true;
+    PostMessageW(window->hwnd, WM_NULL, 0, 0); // wakes the modal loop
+}
+
+void FocusFirstTabStop(Window* window)
+{
+    if (!window)
+        return;
+    if (HWND first = GetNextDlgTabItem(window->hwnd, nullptr, FALSE))
+        SendMessageW(window->hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+}
+
+void DefaultSysCommand(Window* window, unsigned command)
+{
+    if (window)
+        DefWindowProcW(window->hwnd, WM_SYSCOMMAND, command, window->lastSysCommandPosition);
+}
+
+void StartWindowMenu(Window*, CMenu&)
+{
+    // The window system's menu has the window's own commands already.
+}
+
+void AppendWindowMenu(Window* window, unsigned command, std::string_view text)
+{
+    HMENU menu = window ? GetSystemMenu(window->hwnd, FALSE) : nullptr;
+    if (!menu)
+        return;
+    if (command == 0)
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    else
+        AppendMenuW(menu, MF_STRING, command, Widen(text).c_str());
+}
+
+bool HasControl(Window* window, int id)
+{
+    return Find(window, id) != nullptr;
+}
+
+std::string GetText(Window* window, int id)
+{
+    HWND control = Find(window, id);
+    if (!control)
+        return {};
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+void SetText(Window* window, int id, std::string_view text)
+{
+    HWND control = Find(window, id);
+    if (!control)
+        return;
+    const std::wstring wide = Widen(text);
+    if (IsClass(control, WC_COMBOBOXW)) {
+        // The field only: the list never changes. A text that is in the list
+        // selects that item, so the arrow keys step on from what is shown.
+        const LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                           reinterpret_cast<LPARAM>(wide.c_str()));
+        SendMessageW(control, CB_SETCURSEL, index == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(index), 0);
+    }
+    SetWindowTextW(control, wide.c_str());
+}
+
+void Enable(Window* window, int id, bool enable)
+{
+    if (HWND control = Find(window, id))
+        EnableWindow(control, enable);
+}
+
+int GetCheck(Window* window, int id)
+{
+    HWND control = Find(window, id);
+    const LONG type = control ? GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK : 0;
+    if (!IsClass(control, WC_BUTTONW) || (type != BS_CHECKBOX && type != BS_AUTOCHECKBOX))
+        return -1;
+    return SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+}
+
+void SetCheck(Window* window, int id, bool checked)
+{
+    if (HWND control = Find(window, id))
+        SendMessageW(control, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int GetSliderPos(Window* window, int id)
+{
+    HWND control = Find(window, id);
+    return control ? static_cast<int>(SendMessageW(control, TBM_GETPOS, 0, 0)) : 0;
+}
+
+void SetSliderPos(Window* window, int id, int position)
+{
+    if (HWND control = Find(window, id))
+        SendMessageW(control, TBM_SETPOS, TRUE, position); // clamped to the range by the control
+}
+
+void SetSliderRange(Window* window, int id, int minimum, int maximum, bool redraw)
+{
+    // TBM_SETRANGE packs both ends into 16 bits each; 20000 needs the two
+    // messages that take a whole number each.
+    if (HWND control = Find(window, id)) {
+        SendMessageW(control, TBM_SETRANGEMIN, FALSE, minimum);
+        SendMessageW(control, TBM_SETRANGEMAX, redraw, maximum);
+    }
+}
+
+void FocusAndSelect(Window* window, int id)
+{
+    HWND control = Find(window, id);
+    if (!control)
+        return;
+    SendMessageW(window->hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    if (IsClass(control, WC_EDITW))
+        SendMessageW(control, EM_SETSEL, 0, -1);
+    else if (IsClass(control, WC_COMBOBOXW))
+        SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
+void SetIcon(Window* window, int iconId)
+{
+    if (!window)
+        return;
+    auto load = [iconId](int size) {
+        return static_cast<HICON>(
+            LoadImageW(Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    };
+    HICON big = load(GetSystemMetrics(SM_CXICON));
+    HICON small = load(GetSystemMetrics(SM_CXSMICON));
+    SendMessageW(window->hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(window->hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    for (HICON old : {std::exchange(window->bigIcon, big), std::exchange(window->smallIcon, small)})
+        if (old)
+            DestroyIcon(old);
+}
+
+bool HasIcon(int iconId)
+{
+    const BackendResources* resources = Resources();
+    return resources && std::ranges::find(resources->icons, iconId) != resources->icons.end();
+}
+
+void ShowPrompt(Window* owner, std::string_view text)
+{
+    MessageBoxW(owner ? owner->hwnd : nullptr, Widen(text).c_str(), Widen(ApplicationTitle()).c_str(),
+                MB_OK | MB_ICONWARNING);
+}
+
+std::string Translate(const char*, const char* text)
+{
+    return text;
+}
+
+} // namespace backend
+
+void WhenFirstShown(std::function<void()> action)
+{
+    backend::FirstShown() = std::move(action);
+}
+
+} // namespace fw

@@ -1,0 +1,27 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+#pragma once
+// The resources as the Win32 backend takes them: the dialog templates and
+// icons are resources of the executable (generated from the same Designer
+// forms and artwork as the Qt build's), and a combo box's initial list, which
+// a template cannot hold, is given here.
+
+#include "framework/Resources.h"
+
+#include <span>
+
+namespace fw {
+
+struct ListItems {
+    int templateId;
+    int controlId;
+    std::span<const char* const> items; // UTF-8, in list order
+};
+
+struct BackendResources {
+    std::span<const int> templates;      // identifiers of the DIALOGEX resources
+    std::span<const ListItems> lists;    // added when a dialog opens, before its first write
+    std::span<const int> icons;          // identifiers of the ICON resources
+};
+
+} // namespace fw

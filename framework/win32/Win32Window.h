@@ -1,0 +1,66 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+#pragma once
+// The Win32 window behind a CDialog, and what the backend's parts share about
+// it: the dialog box made from the template resource, run by a modal loop of
+// the backend's own (so that the dialog can be opened before it is shown).
+
+#include <windows.h>
+#include <commctrl.h>
+
+// <windows.h> makes these names macros for their A and W functions; here they
+// are the framework's own members, and the window system's functions are
+// called by their W names.
+#undef SendMessage
+#undef LoadString
+#undef LoadIcon
+#undef SetWindowText
+#undef GetWindowText
+
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+class CDialog;
+
+namespace backend {
+
+class Window {
+public:
+    HWND hwnd = nullptr;
+    CDialog* dialog = nullptr;
+    int templateId = 0;
+    HWND owner = nullptr;
+    HICON bigIcon = nullptr;
+    HICON smallIcon = nullptr;
+    LPARAM lastSysCommandPosition = 0;
+    bool ended = false;
+    int result = 0;
+};
+
+// The backend's window behind a window handle (a dialog or one of its
+// controls), or nullptr.
+[[nodiscard]] Window* WindowOf(HWND hwnd);
+
+} // namespace backend
+
+// UTF-8 and UTF-16, as the window system takes its text.
+[[nodiscard]] std::wstring Widen(std::string_view text);
+[[nodiscard]] std::string Narrow(std::wstring_view text);
+
+// Runs one held input message as the message loop runs a fresh one: the
+// dialog's keys first (Tab, Enter, Escape), then translation and dispatch.
+void DispatchInput(MSG& message);
+
+// Input held during work, delivered one at a time by the modal loop; true
+// when one was delivered.
+bool DeliverHeldInput();
+// True when message is user input that must wait its turn behind held input.
+[[nodiscard]] bool MustWait(const MSG& message);
+void HoldInput(const MSG& message);
+// The window's close (its close box, Alt+F4, the task bar): true when it
+// came during work, which is then asked to stop; the close acts afterwards.
+[[nodiscard]] bool CloseDuringWork(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+} // namespace fw

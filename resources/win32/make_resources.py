@@ -1,0 +1,160 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
+"""make_resources.py OUT_DIR ICON_ID PNG... -- FORM.ui...
+
+Makes the Windows build's resources from the same sources as the Qt build's:
+each Designer form becomes a DIALOGEX template (geometry already in dialog
+units, children in tab order), the PNG artwork becomes one icon, and the combo
+boxes' initial lists, which a template cannot hold, become a table for the
+framework. Writes OUT_DIR/vornaby.rc, OUT_DIR/vornaby.ico and
+OUT_DIR/Win32ProgramResources.cpp."""
+import json
+import os
+import struct
+import sys
+import xml.etree.ElementTree as ET
+
+
+def prop(widget, name):
+    for p in widget.findall("property"):
+        if p.get("name") == name:
+            return p[0]
+    return None
+
+
+def text_of(widget, name):
+    p = prop(widget, name)
+    return p.text or "" if p is not None else ""
+
+
+def number(widget, name, default=None):
+    p = prop(widget, name)
+    return int(p.text) if p is not None else default
+
+
+def flag(widget, name, default=False):
+    p = prop(widget, name)
+    return p.text == "true" if p is not None else default
+
+
+def rc_string(text):
+    return '"' + text.replace('"', '""') + '"'
+
+
+def geometry(widget):
+    rect = prop(widget, "geometry")
+    return tuple(int(rect.find(k).text) for k in ("x", "y", "width", "height"))
+
+
+def control_line(widget):
+    kind = widget.get("class")
+    cid = number(widget, "controlId", -1)
+    x, y, w, h = geometry(widget)
+    disabled = [] if flag(widget, "enabled", True) else ["WS_DISABLED"]
+    text = text_of(widget, "text")
+    at = f"{x}, {y}, {w}, {h}"
+    if kind == "QPushButton":
+        style = ["BS_DEFPUSHBUTTON" if cid == 1 else "BS_PUSHBUTTON", "WS_TABSTOP", "WS_GROUP" if cid == 1 else None]
+        return f'CONTROL {rc_string(text)}, {cid}, "Button", {" | ".join(s for s in style + disabled if s)}, {at}'
+    if kind == "QLineEdit":
+        style = ["ES_LEFT", "ES_AUTOHSCROLL", "WS_BORDER", "WS_TABSTOP"] + disabled
+        return f'CONTROL "", {cid}, "Edit", {" | ".join(style)}, {at}'
+    if kind == "QLabel":
+        if number(widget, "iconId") is not None:
+            return f'ICON {number(widget, "iconId")}, -1, {at}'
+        return f'CONTROL {rc_string(text)}, -1, "Static", SS_LEFT | SS_NOPREFIX | WS_GROUP, {at}'
+    if kind == "QComboBox":
+        style = ["CBS_DROPDOWN", "WS_VSCROLL", "WS_TABSTOP"] + disabled
+        return f'CONTROL "", {cid}, "ComboBox", {" | ".join(style)}, {at}'
+    if kind == "QCheckBox":
+        return f'CONTROL {rc_string(text)}, {cid}, "Button", BS_AUTOCHECKBOX | WS_TABSTOP, {at}'
+    if kind == "QGroupBox":
+        return f'CONTROL {rc_string(text_of(widget, "title"))}, -1, "Button", BS_GROUPBOX, {at}'
+    if kind == "QSlider":
+        style = ["TBS_HORIZONTAL", "TBS_NOTICKS", "TBS_TOP", "WS_TABSTOP"] + disabled
+        return f'CONTROL "", {cid}, "msctls_trackbar32", {" | ".join(style)}, {at}'
+    raise SystemExit(f"make_resources: no Windows control for {kind}")
+
+
+def dialog(form):
+    root = ET.parse(form).getroot().find("widget")
+    tid = number(root, "templateId")
+    _, _, w, h = geometry(root)
+    style = ["DS_SETFONT", "DS_FIXEDSYS", "DS_MODALFRAME", "WS_POPUP", "WS_CAPTION", "WS_SYSMENU"]
+    if flag(root, "minimizeBox"):
+        style.append("WS_MINIMIZEBOX")
+    exstyle = "WS_EX_APPWINDOW" if flag(root, "appWindow") else "0"
+    lines = [f"{tid} DIALOGEX 0, 0, {w}, {h}",
+             f"STYLE {' | '.join(style)}",
+             f"EXSTYLE {exstyle}",
+             f"CAPTION {rc_string(text_of(root, 'windowTitle'))}",
+             'FONT 8, "MS Shell Dlg", 0, 0, 0x1',
+             "BEGIN"]
+    lists = []
+    for child in root.findall("widget"):
+        lines.append("    " + control_line(child))
+        items = [i[0][0].text for i in child.findall("item")]
+        if items:
+            lists.append((tid, number(child, "controlId"), items))
+    lines.append("END")
+    return tid, "\n".join(lines), lists
+
+
+def icon(pngs, path):
+    """An icon of PNG images, largest last, as Windows Vista and later read them."""
+    images = []
+    for png in pngs:
+        data = open(png, "rb").read()
+        width, height = struct.unpack(">II", data[16:24])
+        images.append((width, height, data))
+    images.sort()
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for width, height, data in images:
+        out += struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    with open(path, "wb") as f:
+        f.write(out + b"".join(data for _, _, data in images))
+
+
+def cpp_string(text):
+    return json.dumps(text, ensure_ascii=False)
+
+
+def main(argv):
+    split = argv.index("--")
+    out, icon_id, pngs, forms = argv[1], int(argv[2]), argv[3:split], argv[split + 1:]
+    os.makedirs(out, exist_ok=True)
+    icon(pngs, os.path.join(out, "vornaby.ico"))
+    dialogs = [dialog(form) for form in forms]
+    rc = ["// Made by make_resources.py from the Designer forms; not to be edited.",
+          "#pragma code_page(65001)", "#include <windows.h>", "",
+          "// The slider's styles, where <commctrl.h> does not give them to a resource script.",
+          *[f"#ifndef {name}\n#define {name} {value}\n#endif" for name, value in
+            (("TBS_HORIZONTAL", "0x0000"), ("TBS_TOP", "0x0004"), ("TBS_NOTICKS", "0x0010"))], "",
+          f'{icon_id} ICON "vornaby.ico"', ""]
+    rc += [text + "\n" for _, text, _ in dialogs]
+    with open(os.path.join(out, "vornaby.rc"), "w", encoding="utf-8") as f:
+        f.write("\n".join(rc))
+    cpp = ["// Made by make_resources.py from the Designer forms; not to be edited.",
+           '#include "framework/win32/Win32Resources.h"', '#include "resources/ProgramResources.h"', "",
+           "namespace {", ""]
+    lists = [entry for _, _, entries in dialogs for entry in entries]
+    for n, (tid, cid, items) in enumerate(lists):
+        cpp.append(f"constexpr const char* kItems{n}[] = {{{', '.join(cpp_string(i) for i in items)}}};")
+    cpp.append("constexpr fw::ListItems kLists[] = {")
+    cpp += [f"    {{{tid}, {cid}, kItems{n}}}," for n, (tid, cid, _) in enumerate(lists)]
+    cpp.append("};")
+    cpp.append(f"constexpr int kTemplates[] = {{{', '.join(str(tid) for tid, _, _ in dialogs)}}};")
+    cpp.append(f"constexpr int kIcons[] = {{{icon_id}}};")
+    cpp += ["", "} // namespace", "",
+            "const fw::BackendResources& ProgramBackendResources()", "{",
+            "    static const fw::BackendResources resources{kTemplates, kLists, kIcons};",
+            "    return resources;", "}", ""]
+    with open(os.path.join(out, "Win32ProgramResources.cpp"), "w", encoding="utf-8") as f:
+        f.write("\n".join(cpp))
+
+
+if __name__ == "__main__":
+    main(sys.argv)

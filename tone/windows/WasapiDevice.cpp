@@ -1,0 +1,209 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+#include "tone/windows/WasapiDevice.h"
+
+#include <initguid.h>
+#include <windows.h>
+#include <audioclient.h>
+#include <mmdeviceapi.h>
+#include <mmreg.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <thread>
+
+namespace vornaby::tone {
+namespace {
+
+// The endpoint's buffer: enough to ride out a busy moment, small enough that
+// a stopped tone stops soon. The start of a tone does not wait for it to fill.
+constexpr REFERENCE_TIME kBufferHns = 300000; // 30 ms
+
+// KSDATAFORMAT_SUBTYPE_IEEE_FLOAT, whose definition mingw-w64 keeps in no library.
+constexpr GUID kFloatSamples = {0x00000003, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+template <class T>
+void Release(T*& object)
+{
+    if (object)
+        object->Release();
+    object = nullptr;
+}
+
+} // namespace
+
+WasapiDevice::~WasapiDevice()
+{
+    Close();
+}
+
+bool WasapiDevice::Fail(const char* what, long result)
+{
+    char code[16];
+    std::snprintf(code, sizeof code, "0x%08lx", static_cast<unsigned long>(result));
+    ReportSoundFailure(std::string("WASAPI: ") + what + " (" + code + ")");
+    if (result == AUDCLNT_E_DEVICE_INVALIDATED || result == AUDCLNT_E_SERVICE_NOT_RUNNING)
+        m_lost = true;
+    Close();
+    return false;
+}
+
+void WasapiDevice::Close()
+{
+    if (m_client && m_started)
+        m_client->Stop();
+    m_started = false;
+    Release(m_clock);
+    Release(m_render);
+    Release(m_client);
+    if (m_event)
+        CloseHandle(m_event);
+    m_event = nullptr;
+    m_rate = 0;
+    m_written = 0;
+}
+
+bool WasapiDevice::Open()
+{
+    IMMDeviceEnumerator* enumerator = nullptr;
+    HRESULT hr = CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_ALL, __uuidof(IMMDeviceEnumerator),
+                                  reinterpret_cast<void**>(&enumerator));
+    if (FAILED(hr))
+        return Fail("no device enumerator", hr);
+    IMMDevice* endpoint = nullptr;
+    hr = enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &endpoint);
+    enumerator->Release();
+    if (FAILED(hr))
+        return Fail("no default output", hr);
+    hr = endpoint->Activate(__uuidof(IAudioClient), CLSCTX_ALL, nullptr, reinterpret_cast<void**>(&m_client));
+    endpoint->Release();
+    if (FAILED(hr))
+        return Fail("cannot open the default output", hr);
+
+    WAVEFORMATEX* mix = nullptr;
+    if (hr = m_client->GetMixFormat(&mix); FAILED(hr))
+        return Fail("no mixing format", hr);
+    // Float samples at the mixer's rate, on each of its channels: the tone is
+    // made at the rate it is played.
+    WAVEFORMATEXTENSIBLE format{};
+    format.Format.wFormatTag = WAVE_FORMAT_EXTENSIBLE;
+    format.Format.nChannels = mix->nChannels;
+    format.Format.nSamplesPerSec = mix->nSamplesPerSec;
+    format.Format.wBitsPerSample = 32;
+    format.Format.nBlockAlign = static_cast<WORD>(4 * mix->nChannels);
+    format.Format.nAvgBytesPerSec = format.Format.nBlockAlign * mix->nSamplesPerSec;
+    format.Format.cbSize = sizeof(WAVEFORMATEXTENSIBLE) - sizeof(WAVEFORMATEX);
+    format.Samples.wValidBitsPerSample = 32;
+    format.dwChannelMask = mix->wFormatTag == WAVE_FORMAT_EXTENSIBLE
+                               ? reinterpret_cast<WAVEFORMATEXTENSIBLE*>(mix)->dwChannelMask
+                               : 0;
+    format.SubFormat = kFloatSamples;
+    CoTaskMemFree(mix);
+
+    DWORD flags = AUDCLNT_STREAMFLAGS_EVENTCALLBACK;
+    hr = m_client->Initialize(AUDCLNT_SHAREMODE_SHARED, flags, kBufferHns, 0, &format.Format, nullptr);
+    if (FAILED(hr))
+        return Fail("cannot start a stream", hr);
+    if (hr = m_client->GetBufferSize(&m_bufferFrames); FAILED(hr))
+        return Fail("no buffer", hr);
+    m_event = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    if (hr = m_client->SetEventHandle(m_event); FAILED(hr))
+        return Fail("no buffer event", hr);
+    if (hr = m_client->GetService(__uuidof(IAudioRenderClient), reinterpret_cast<void**>(&m_render)); FAILED(hr))
+        return Fail("no render service", hr);
+    if (hr = m_client->GetService(__uuidof(IAudioClock), reinterpret_cast<void**>(&m_clock)); FAILED(hr))
+        return Fail("no clock", hr);
+    UINT64 frequency = 0;
+    if (hr = m_clock->GetFrequency(&frequency); FAILED(hr) || frequency == 0)
+        return Fail("no clock frequency", hr);
+    m_clockFrequency = frequency;
+    m_rate = format.Format.nSamplesPerSec;
+    m_channels = format.Format.nChannels;
+    return true;
+}
+
+std::uint32_t WasapiDevice::Begin()
+{
+    // Tones run on worker threads; each joins the process's multithreaded
+    // apartment, where the stream's objects live.
+    (void)CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    if (m_lost)
+        return 0;
+    if (!m_client && !Open())
+        return 0;
+    return m_rate;
+}
+
+std::uint64_t WasapiDevice::PlayedFrames() const
+{
+    UINT64 position = 0;
+    if (!m_clock || FAILED(m_clock->GetPosition(&position, nullptr)))
+        return 0;
+    return position * m_rate / m_clockFrequency;
+}
+
+bool WasapiDevice::Write(std::span<const float> frames)
+{
+    if (!m_client)
+        return false;
+    while (!frames.empty()) {
+        UINT32 padding = 0;
+        if (const HRESULT hr = m_client->GetCurrentPadding(&padding); FAILED(hr))
+            return Fail("the stream failed", hr);
+        const std::size_t room = m_bufferFrames - padding;
+        if (room == 0) {
+            if (WaitForSingleObject(m_event, kStallMs) == WAIT_TIMEOUT)
+                return Fail("the endpoint takes no frames", 0);
+            continue;
+        }
+        const std::size_t n = std::min(room, frames.size());
+        BYTE* data = nullptr;
+        if (const HRESULT hr = m_render->GetBuffer(static_cast<UINT32>(n), &data); FAILED(hr))
+            return Fail("no buffer to write", hr);
+        auto* out = reinterpret_cast<float*>(data);
+        for (std::size_t i = 0; i < n; ++i)
+            std::fill_n(out + i * m_channels, m_channels, frames[i]);
+        m_render->ReleaseBuffer(static_cast<UINT32>(n), 0);
+        m_written += n;
+        frames = frames.subspan(n);
+        // Playing starts with the first frames, not once the buffer is full.
+        if (!m_started) {
+            if (const HRESULT hr = m_client->Start(); FAILED(hr))
+                return Fail("cannot play", hr);
+            m_started = true;
+        }
+    }
+    return true;
+}
+
+bool WasapiDevice::Drain()
+{
+    if (!m_client)
+        return false;
+    // Done once the clock has passed the last frame: stopping or releasing
+    // the stream earlier would drop what is still queued. Given up when the
+    // clock stands still for as long as a stall may last.
+    std::uint64_t played = PlayedFrames();
+    auto lastProgress = std::chrono::steady_clock::now();
+    while (played < m_written) {
+        WaitForSingleObject(m_event, 5);
+        const std::uint64_t now = PlayedFrames();
+        if (now != played) {
+            played = now;
+            lastProgress = std::chrono::steady_clock::now();
+        } else if (std::chrono::steady_clock::now() - lastProgress > std::chrono::milliseconds(kStallMs)) {
+            return Fail("the endpoint does not finish the tone", 0);
+        }
+    }
+    // Ready for the next tone: an empty stream, its clock back at 0.
+    m_client->Stop();
+    m_client->Reset();
+    m_started = false;
+    m_written = 0;
+    return true;
+}
+
+} // namespace vornaby::tone

@@ -1,0 +1,58 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+#pragma once
+// The Windows sound device: the default output endpoint in WASAPI's shared
+// mode, event-driven, float samples at the endpoint's own mixing rate (the
+// tone is synthesised at it, never resampled). A tone is done once the audio
+// clock has passed its last frame: releasing or stopping a stream earlier
+// drops what is still queued.
+
+#include "tone/SoundDevice.h"
+
+#include <cstdint>
+#include <vector>
+
+struct IAudioClient;
+struct IAudioRenderClient;
+struct IAudioClock;
+
+namespace vornaby::tone {
+
+class WasapiDevice final : public SoundDevice {
+public:
+    WasapiDevice() = default;
+    ~WasapiDevice() override;
+    WasapiDevice(const WasapiDevice&) = delete;
+    WasapiDevice& operator=(const WasapiDevice&) = delete;
+
+    [[nodiscard]] std::uint32_t Begin() override;
+    [[nodiscard]] bool Write(std::span<const float> frames) override;
+    [[nodiscard]] bool Drain() override;
+    [[nodiscard]] bool Lost() const override { return m_lost; }
+    [[nodiscard]] std::string Name() const override { return "WASAPI"; }
+
+    // How long the endpoint may take no frame before a tone is given up.
+    static constexpr unsigned kStallMs = 1000;
+
+private:
+    bool Open();
+    void Close();
+    // Reports what failed, with its result code, and closes the stream.
+    bool Fail(const char* what, long result);
+    // Frames the endpoint has played since the stream started.
+    [[nodiscard]] std::uint64_t PlayedFrames() const;
+
+    IAudioClient* m_client = nullptr;
+    IAudioRenderClient* m_render = nullptr;
+    IAudioClock* m_clock = nullptr;
+    void* m_event = nullptr;
+    std::uint32_t m_rate = 0;
+    unsigned m_channels = 1;
+    std::uint32_t m_bufferFrames = 0;
+    std::uint64_t m_written = 0; // frames written since the stream started
+    std::uint64_t m_clockFrequency = 0;
+    bool m_started = false;
+    bool m_lost = false; // the endpoint went away: a new device is chosen
+};
+
+} // namespace vornaby::tone

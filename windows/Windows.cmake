@@ -1,0 +1,42 @@
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
+# The Windows build: the same dialogs, application and framework core as the
+# Linux build, over the Win32 backend and the WASAPI device, with resources
+# made from the same Designer forms and artwork. One statically linked
+# Vornaby.exe.
+enable_language(RC)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+add_library(vornaby_tone STATIC
+  tone/Synth.cpp tone/SoundDevice.cpp tone/Beep.cpp
+  tone/windows/ChooseDevice.cpp tone/windows/WasapiDevice.cpp)
+target_include_directories(vornaby_tone PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(vornaby_tone PUBLIC Threads::Threads ole32 uuid)
+
+add_library(vornaby_framework STATIC ${VORNABY_FRAMEWORK_CORE}
+  framework/win32/Backend.cpp framework/win32/Application.cpp framework/win32/Wait.cpp)
+target_include_directories(vornaby_framework PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(vornaby_framework PUBLIC vornaby_integer_text comctl32 PRIVATE Threads::Threads)
+
+# The templates, icon and lists, made from the Designer forms and the artwork.
+set(win32_out ${CMAKE_BINARY_DIR}/resources)
+set(forms ${CMAKE_SOURCE_DIR}/resources/main_form.ui ${CMAKE_SOURCE_DIR}/resources/about_form.ui)
+set(pngs)
+foreach(size 16 32 48 256)
+  list(APPEND pngs ${CMAKE_SOURCE_DIR}/resources/icons/vornaby-${size}.png)
+endforeach()
+add_custom_command(
+  OUTPUT ${win32_out}/vornaby.rc ${win32_out}/vornaby.ico ${win32_out}/Win32ProgramResources.cpp
+  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${win32_out} 128 ${pngs} -- ${forms}
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${forms} ${pngs})
+add_library(vornaby_resources STATIC resources/ProgramResources.cpp ${win32_out}/Win32ProgramResources.cpp)
+target_link_libraries(vornaby_resources PUBLIC vornaby_framework)
+
+add_library(vornaby_dialogs STATIC dialogs/VornabyDlg.cpp dialogs/AboutDlg.cpp)
+target_link_libraries(vornaby_dialogs PUBLIC vornaby_framework vornaby_tone)
+
+add_executable(vornaby WIN32 app/main.cpp app/VornabyApp.cpp ${win32_out}/vornaby.rc)
+set_target_properties(vornaby PROPERTIES OUTPUT_NAME Vornaby)
+target_link_libraries(vornaby PRIVATE vornaby_dialogs vornaby_resources)
