@@ -9,19 +9,29 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps clean package package-check sanitize fuzz
+.PHONY: run test build deps clean package package-check sanitize fuzz windows run-windows
 
 deps:
 	@scripts/install-deps
 
 build: deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -DVORNABY_WINDOWS_BUILD=$(CURDIR)/$(BUILD)-win64 $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The Windows program, cross-built with mingw-w64: $(BUILD)-win64/Vornaby.exe.
+windows: deps
+	cmake -S . -B $(BUILD)-win64 -DCMAKE_TOOLCHAIN_FILE=windows/toolchain-x86_64.cmake $(CMAKE_FLAGS)
+	cmake --build $(BUILD)-win64 -j $(JOBS)
+
+# The Windows program under Wine, in a prefix of its own in the build folder.
+run-windows: windows
+	tests/e2e/wine-prefix.sh $(CURDIR)/$(BUILD)-win64/wineprefix
+	WINEPREFIX=$(CURDIR)/$(BUILD)-win64/wineprefix WINEDEBUG=-all /usr/lib/wine/wine64 $(BUILD)-win64/Vornaby.exe
 
 run: build
 	$(BUILD)/vornaby
 
-test: build
+test: build windows
 	@# Every file says its licence (MIT).
 	reuse lint --quiet || reuse lint
 	$(MAKE) fuzz
@@ -62,4 +72,4 @@ fuzz: deps
 	@$(call FUZZ_RUN,form_read,-detect_leaks=0)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz $(BUILD)-package
+	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz $(BUILD)-package $(BUILD)-win64

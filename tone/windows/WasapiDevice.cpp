@@ -14,13 +14,14 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace vornaby::tone {
 namespace {
 
 // The endpoint's buffer: enough to ride out a busy moment, small enough that
 // a stopped tone stops soon. The start of a tone does not wait for it to fill.
-constexpr REFERENCE_TIME kBufferHns = 300000; // 30 ms
+constexpr REFERENCE_TIME kBufferHns = 500000; // 50 ms
 
 // KSDATAFORMAT_SUBTYPE_IEEE_FLOAT, whose definition mingw-w64 keeps in no library.
 constexpr GUID kFloatSamples = {0x00000003, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
@@ -184,8 +185,14 @@ bool WasapiDevice::Drain()
     if (!m_client)
         return false;
     // Done once the clock has passed the last frame: stopping or releasing
-    // the stream earlier would drop what is still queued. Given up when the
-    // clock stands still for as long as a stall may last.
+    // the stream earlier would drop what is still queued. The clock may run
+    // ahead of what has been heard (Wine's does, by up to 24 ms through
+    // PulseAudio), so 50 ms of silence follow the tone and the clock must pass
+    // them too. Given up when
+    // the clock stands still for as long as a stall may last.
+    const std::vector<float> tail(std::min<std::size_t>(m_bufferFrames, m_rate / 20), 0.0f);
+    if (!Write(tail))
+        return false;
     std::uint64_t played = PlayedFrames();
     auto lastProgress = std::chrono::steady_clock::now();
     while (played < m_written) {

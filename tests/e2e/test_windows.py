@@ -1,0 +1,117 @@
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
+"""The Windows program under Wine on the desk, Wine's audio on the desk's
+PulseAudio: tones as exact as the Linux build's, the prompt for a bad value,
+a close during a long tone that fades at once, and the About box from the
+window's system menu. Driven by the keyboard (Wine's windows are not on the
+accessibility bus), recorded from the sink."""
+import os
+import subprocess
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from desk_tools import DeskTest, until, xdotool  # noqa: E402
+
+EXE = os.environ.get("VORNABY_WINDOWS_BINARY", "")
+PREFIX = os.environ.get("VORNABY_WINE_PREFIX", "")
+WINE = "/usr/lib/wine/wine64"
+ENV = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+
+
+def windows_named(name):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
+                           capture_output=True, text=True).stdout.split()
+    return found
+
+
+class WindowsProgram:
+    def __init__(self):
+        self.process = subprocess.Popen([WINE, EXE], env=ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.window = until(lambda: windows_named("Vornaby"), 30, "the Windows program's window")[0]
+        xdotool("windowactivate", "--sync", self.window)
+
+    def keys(self, *keys):
+        xdotool("key", "--clearmodifiers", "--delay", "30", *keys)
+
+    def type(self, text):
+        xdotool("type", "--delay", "30", text)
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+
+@unittest.skipUnless(EXE and PREFIX, "the Windows build was not made")
+class WindowsProgramTest(DeskTest):
+    @classmethod
+    def setUpClass(cls):
+        subprocess.run([os.path.join(os.path.dirname(__file__), "wine-prefix.sh"), PREFIX], check=True, timeout=180)
+
+    def start_windows(self):
+        program = WindowsProgram()
+        self.cleanups.append(program.close)
+        self.cleanups.append(lambda: subprocess.run(["/usr/lib/wine/wineserver64", "-k"], env=ENV))
+        return program
+
+
+    def test_tones_prompt_close_and_about(self):
+        program = self.start_windows()
+        # The first state's focus is on "About"; "play" is next.
+        with self.record() as recorder:
+            program.keys("Tab", "space")
+            time.sleep(0.8)
+        # Every frame arrives; Wine's PulseAudio stream may still put a gap in
+        # a tone on a busy machine, which then counts as two runs of sound.
+        tones = recorder.tones()
+        self.assertWholeTones(tones, [14400])
+        self.assertAlmostEqual(tones[0].frequency, 1000, delta=0.1)
+
+        # "play" has the focus; Tab order: combo, check box. Ticking the box
+        # enables the fields: the duration field comes just before the box.
+        program.keys("Tab", "Tab", "space", "shift+Tab", "Home", "shift+End")
+        program.type("1234")
+        program.keys("shift+Tab")
+        with self.record() as recorder:
+            program.keys("space")
+            time.sleep(1.6)
+        self.assertWholeTones(recorder.tones(), [59232])  # 1234 ms at 48 kHz
+
+        # A duration out of range: the prompt, and OK closes it; the focus is
+        # then on the duration field, its text selected.
+        program.keys("Tab", "Home", "shift+End")
+        program.type("49")
+        program.keys("shift+Tab", "space")
+        until(lambda: len(windows_named("Vornaby")) == 2, 10, "the prompt")
+        program.keys("Return")
+        until(lambda: len(windows_named("Vornaby")) == 1, 10, "the prompt to close")
+
+        # The system menu's last item, after Wine's own, is "About Vornaby...".
+        program.keys("alt+space")
+        time.sleep(0.5)
+        program.keys("Up", "Return")
+        about = until(lambda: windows_named("About Vornaby"), 10, "the About box")
+        program.keys("Escape")
+        until(lambda: not windows_named("About Vornaby"), 10, "the About box to close")
+
+        # A close during a long tone fades it out at once and ends the program.
+        program.type("8000")
+        program.keys("shift+Tab")
+        with self.record() as recorder:
+            program.keys("space")
+            time.sleep(1.0)
+            asked = recorder.frames_so_far()
+            program.keys("Escape")
+            program.process.wait(10)
+            time.sleep(0.3)
+        tones = recorder.tones()
+        self.assertLess(sum(t.length for t in tones), 8000 * 48, tones)
+        self.assertLess((tones[-1].start + tones[-1].length - asked) * 1000 / 48000, 150, tones)
+        self.assertEqual(program.process.returncode, 0)
+        del about
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

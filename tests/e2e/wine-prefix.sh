@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
+# wine-prefix.sh PREFIX
+# Makes a Wine prefix for the Windows program's tests, once: quietly, without
+# the Mono and Gecko prompts, its audio pinned to Wine's PulseAudio driver so
+# that tones reach the desk's sound server.
+set -euo pipefail
+prefix=$1
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64
+[ -f "$prefix/.vornaby-ready" ] && exit 0
+rm -rf "$prefix"
+"$wine" wineboot -i >/dev/null 2>&1
+"$wine" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d pulse /f >/dev/null 2>&1
+/usr/lib/wine/wineserver64 -w
+touch "$prefix/.vornaby-ready"
