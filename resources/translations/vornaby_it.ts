@@ -9,27 +9,27 @@
         <translation>Informazioni su Vornaby</translation>
     </message>
     <message>
-        <location filename="../about_form.ui" line="27"/>
+        <location filename="../about_form.ui" line="30"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../about_form.ui" line="12"/>
+        <location filename="../about_form.ui" line="15"/>
         <source>Vornaby icon</source>
         <translation>Icona di Vornaby</translation>
     </message>
     <message>
-        <location filename="../about_form.ui" line="16"/>
+        <location filename="../about_form.ui" line="19"/>
         <source>Vornaby, Version 1.0</source>
         <translation>Vornaby, versione 1.0</translation>
     </message>
     <message>
-        <location filename="../about_form.ui" line="21"/>
+        <location filename="../about_form.ui" line="24"/>
         <source>© 2026 the Vornaby developers, MIT licence</source>
         <translation>© 2026 gli sviluppatori di Vornaby, licenza MIT</translation>
     </message>
     <message>
-        <location filename="../about_form.ui" line="32"/>
+        <location filename="../about_form.ui" line="35"/>
         <source>Pure tones for listening tests, made with Qt and ALSA.</source>
         <translation>Toni puri per test dell&apos;udito, realizzato con Qt e ALSA.</translation>
     </message>
@@ -37,50 +37,50 @@
 <context>
     <name>MainForm</name>
     <message>
-        <location filename="../main_form.ui" line="13"/>
+        <location filename="../main_form.ui" line="18"/>
         <source>About</source>
         <translation>Informazioni</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="25"/>
+        <location filename="../main_form.ui" line="30"/>
         <source>play</source>
         <translation>Riproduci</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="83"/>
+        <location filename="../main_form.ui" line="88"/>
         <source>Advanced  Mode</source>
         <translation>Modalità avanzata</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="88"/>
+        <location filename="../main_form.ui" line="93"/>
         <source>Advanced Mode</source>
         <translation>Modalità avanzata</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="99"/>
+        <location filename="../main_form.ui" line="104"/>
         <source>Simple Mode</source>
         <translation>Modalità semplice</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="20"/>
-        <location filename="../main_form.ui" line="36"/>
-        <location filename="../main_form.ui" line="92"/>
+        <location filename="../main_form.ui" line="25"/>
+        <location filename="../main_form.ui" line="41"/>
+        <location filename="../main_form.ui" line="97"/>
         <source>Frequency(hz)</source>
         <translation>Frequenza (Hz)</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="32"/>
-        <location filename="../main_form.ui" line="43"/>
+        <location filename="../main_form.ui" line="37"/>
+        <location filename="../main_form.ui" line="48"/>
         <source>time(ms)</source>
         <translation>Durata (ms)</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="64"/>
+        <location filename="../main_form.ui" line="69"/>
         <source>Preset frequency(hz)</source>
         <translation>Frequenza predefinita (Hz)</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="108"/>
+        <location filename="../main_form.ui" line="113"/>
         <source>Frequency slider</source>
         <translation>Cursore della frequenza</translation>
     </message>
@@ -117,12 +117,12 @@
 <context>
     <name>WindowMenu</name>
     <message>
-        <location filename="../../framework/Dialog.cpp" line="43"/>
+        <location filename="../../framework/qt/Backend.cpp" line="100"/>
         <source>Mi&amp;nimize</source>
         <translation>Rid&amp;uci a icona</translation>
     </message>
     <message>
-        <location filename="../../framework/Dialog.cpp" line="44"/>
+        <location filename="../../framework/qt/Backend.cpp" line="101"/>
         <source>&amp;Close</source>
         <translation>&amp;Chiudi</translation>
     </message>

@@ -9,27 +9,27 @@
         <translation>Vornaby 정보</translation>
     </message>
     <message>
-        <location filename="../about_form.ui" line="27"/>
+        <location filename="../about_form.ui" line="30"/>
         <source>OK</source>
         <translation>확인</translation>
     </message>
     <message>
-        <location filename="../about_form.ui" line="12"/>
+        <location filename="../about_form.ui" line="15"/>
         <source>Vornaby icon</source>
         <translation>Vornaby 아이콘</translation>
     </message>
     <message>
-        <location filename="../about_form.ui" line="16"/>
+        <location filename="../about_form.ui" line="19"/>
         <source>Vornaby, Version 1.0</source>
         <translation>Vornaby 버전 1.0</translation>
     </message>
     <message>
-        <location filename="../about_form.ui" line="21"/>
+        <location filename="../about_form.ui" line="24"/>
         <source>© 2026 the Vornaby developers, MIT licence</source>
         <translation>© 2026 Vornaby 개발자, MIT 라이선스</translation>
     </message>
     <message>
-        <location filename="../about_form.ui" line="32"/>
+        <location filename="../about_form.ui" line="35"/>
         <source>Pure tones for listening tests, made with Qt and ALSA.</source>
         <translation>청력 테스트를 위한 순음, Qt와 ALSA로 제작.</translation>
     </message>
@@ -37,50 +37,50 @@
 <context>
     <name>MainForm</name>
     <message>
-        <location filename="../main_form.ui" line="13"/>
+        <location filename="../main_form.ui" line="18"/>
         <source>About</source>
         <translation>정보</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="25"/>
+        <location filename="../main_form.ui" line="30"/>
         <source>play</source>
         <translation>재생</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="83"/>
+        <location filename="../main_form.ui" line="88"/>
         <source>Advanced  Mode</source>
         <translation>고급 모드</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="88"/>
+        <location filename="../main_form.ui" line="93"/>
         <source>Advanced Mode</source>
         <translation>고급 모드</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="99"/>
+        <location filename="../main_form.ui" line="104"/>
         <source>Simple Mode</source>
         <translation>간단 모드</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="20"/>
-        <location filename="../main_form.ui" line="36"/>
-        <location filename="../main_form.ui" line="92"/>
+        <location filename="../main_form.ui" line="25"/>
+        <location filename="../main_form.ui" line="41"/>
+        <location filename="../main_form.ui" line="97"/>
         <source>Frequency(hz)</source>
         <translation>주파수 (Hz)</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="32"/>
-        <location filename="../main_form.ui" line="43"/>
+        <location filename="../main_form.ui" line="37"/>
+        <location filename="../main_form.ui" line="48"/>
         <source>time(ms)</source>
         <translation>길이 (ms)</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="64"/>
+        <location filename="../main_form.ui" line="69"/>
         <source>Preset frequency(hz)</source>
         <translation>프리셋 주파수 (Hz)</translation>
     </message>
     <message>
-        <location filename="../main_form.ui" line="108"/>
+        <location filename="../main_form.ui" line="113"/>
         <source>Frequency slider</source>
         <translation>주파수 슬라이더</translation>
     </message>
@@ -117,12 +117,12 @@
 <context>
     <name>WindowMenu</name>
     <message>
-        <location filename="../../framework/Dialog.cpp" line="43"/>
+        <location filename="../../framework/qt/Backend.cpp" line="100"/>
         <source>Mi&amp;nimize</source>
         <translation>최소화(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../framework/Dialog.cpp" line="44"/>
+        <location filename="../../framework/qt/Backend.cpp" line="101"/>
         <source>&amp;Close</source>
         <translation>닫기(&amp;C)</translation>
     </message>
