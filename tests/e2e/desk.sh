@@ -42,13 +42,7 @@ unset LANGUAGE LC_ALL LC_MESSAGES
 export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share" XDG_CACHE_HOME="$HOME/.cache"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-wait_for() { # wait_for SECONDS COMMAND...: polls until COMMAND succeeds
-    local deadline=$((SECONDS + $1)); shift
-    until "$@" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$deadline" ] || { echo "desk: timed out waiting for: $*" >&2; return 1; }
-        sleep 0.05
-    done
-}
+. "$(dirname "$0")/wait-for.sh"
 
 # X server: it picks a free display and tells us which.
 Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp -noreset 5>"$desk/display" 2>"$desk/xvfb.log" &
