@@ -17,7 +17,8 @@ import wave
 import numpy as np
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from desk_tools import BINARY, RATE, App, move_pointer, Recorder, frequency_of, split_tones  # noqa: E402
+from desk_tools import (BINARY, RATE, WINDOWS_BINARY, App, Recorder, WindowsProgram, frequency_of,  # noqa: E402
+                        move_pointer, split_tones)
 
 FREQUENCY, DURATION_MS = 1000, 300
 EXPECTED_FRAMES = FREQUENCY and DURATION_MS * RATE // 1000
@@ -326,6 +327,22 @@ def main():
                 rows.append((f"vornaby at quantum {quantum}", *play_and_measure(recorder, press, 5)))
             pipewire_setting("clock.force-quantum", 0)
         app.close()
+        if WINDOWS_BINARY and not PIPEWIRE:
+            # The Windows program under Wine, its audio through Wine's
+            # PulseAudio driver: "play" has the focus, and a real key press
+            # through XTEST presses it.
+            WindowsProgram.make_prefix()
+            program = WindowsProgram()
+            program.keys("Tab")
+            space = x_display.keysym_to_keycode(0x20)
+
+            def press_key():
+                xtest.fake_input(x_display, X.KeyPress, space)
+                xtest.fake_input(x_display, X.KeyRelease, space)
+                x_display.sync()
+                return time.monotonic()
+            rows.append(("Vornaby.exe under Wine (key on play)", *play_and_measure(recorder, press_key, presses)))
+            program.close()
         rows.append(("sox play -n synth 0.3 sine 1000 vol 0.5",
                      *play_and_measure(recorder, command_action(
                          ["play", "-q", "-n", "synth", "0.3", "sine", "1000", "vol", "0.5"]), min(presses, 10))))

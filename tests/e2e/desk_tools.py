@@ -177,6 +177,47 @@ class App:
             self.process.stdout.close()
 
 
+WINDOWS_BINARY = os.environ.get("VORNABY_WINDOWS_BINARY", "")
+WINE_PREFIX = os.environ.get("VORNABY_WINE_PREFIX", "")
+
+
+def windows_named(name):
+    """The visible X windows with exactly this title."""
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
+                          capture_output=True, text=True).stdout.split()
+
+
+class WindowsProgram:
+    """One running copy of the Windows program under Wine, driven by the
+    keyboard (Wine's windows are not on the accessibility bus)."""
+
+    WINE = "/usr/lib/wine/wine64"
+    ENV = dict(os.environ, WINEPREFIX=WINE_PREFIX, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+
+    @staticmethod
+    def make_prefix():
+        subprocess.run([os.path.join(os.path.dirname(os.path.abspath(__file__)), "wine-prefix.sh"), WINE_PREFIX],
+                       check=True, timeout=180)
+
+    def __init__(self):
+        self.process = subprocess.Popen([self.WINE, WINDOWS_BINARY], env=self.ENV,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.window = until(lambda: windows_named("Vornaby"), 30, "the Windows program's window")[0]
+        xdotool("windowactivate", "--sync", self.window)
+
+    def keys(self, *keys):
+        xdotool("key", "--clearmodifiers", "--delay", "30", *keys)
+
+    def type(self, text):
+        xdotool("type", "--delay", "30", text)
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        subprocess.run(["/usr/lib/wine/wineserver64", "-k"], env=self.ENV)
+
+
 class Tone:
     def __init__(self, start, frames):
         self.start = start

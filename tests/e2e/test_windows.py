@@ -6,54 +6,22 @@ a close during a long tone that fades at once, and the About box from the
 window's system menu. Driven by the keyboard (Wine's windows are not on the
 accessibility bus), recorded from the sink."""
 import os
-import subprocess
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desk_tools import DeskTest, until, xdotool  # noqa: E402
+from desk_tools import WINDOWS_BINARY, WINE_PREFIX, DeskTest, WindowsProgram, until, windows_named  # noqa: E402
 
-EXE = os.environ.get("VORNABY_WINDOWS_BINARY", "")
-PREFIX = os.environ.get("VORNABY_WINE_PREFIX", "")
-WINE = "/usr/lib/wine/wine64"
-ENV = dict(os.environ, WINEPREFIX=PREFIX, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
-
-
-def windows_named(name):
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
-                           capture_output=True, text=True).stdout.split()
-    return found
-
-
-class WindowsProgram:
-    def __init__(self):
-        self.process = subprocess.Popen([WINE, EXE], env=ENV, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.window = until(lambda: windows_named("Vornaby"), 30, "the Windows program's window")[0]
-        xdotool("windowactivate", "--sync", self.window)
-
-    def keys(self, *keys):
-        xdotool("key", "--clearmodifiers", "--delay", "30", *keys)
-
-    def type(self, text):
-        xdotool("type", "--delay", "30", text)
-
-    def close(self):
-        if self.process.poll() is None:
-            self.process.kill()
-            self.process.wait()
-
-
-@unittest.skipUnless(EXE and PREFIX, "the Windows build was not made")
+@unittest.skipUnless(WINDOWS_BINARY and WINE_PREFIX, "the Windows build was not made")
 class WindowsProgramTest(DeskTest):
     @classmethod
     def setUpClass(cls):
-        subprocess.run([os.path.join(os.path.dirname(__file__), "wine-prefix.sh"), PREFIX], check=True, timeout=180)
+        WindowsProgram.make_prefix()
 
     def start_windows(self):
         program = WindowsProgram()
         self.cleanups.append(program.close)
-        self.cleanups.append(lambda: subprocess.run(["/usr/lib/wine/wineserver64", "-k"], env=ENV))
         return program
 
 
