@@ -204,6 +204,10 @@ class WindowsProgram:
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.window = until(lambda: windows_named("Vornaby"), 30, "the Windows program's window")[0]
         xdotool("windowactivate", "--sync", self.window)
+        # Keys go where the X focus is, and Wine takes a moment after it to
+        # put the window's own focus on its first control.
+        until(lambda: xdotool("getwindowfocus") == self.window, 10, "the window to have the focus")
+        time.sleep(0.5)
 
     def keys(self, *keys):
         xdotool("key", "--clearmodifiers", "--delay", "30", *keys)
@@ -323,6 +327,13 @@ class Recorder:
     def frames_so_far(self):
         """Frames recorded until now: a moment on the recording's own clock."""
         return os.path.getsize(self.path) // 4
+
+    def await_sound(self, frames, timeout=5.0):
+        """Waits until this many sounding frames have been recorded, then a
+        moment more for anything that follows them."""
+        until(lambda: np.count_nonzero(np.fromfile(self.path, dtype="<f4")) >= frames, timeout,
+              f"{frames} sounding frames")
+        time.sleep(0.2)
 
     def tones(self):
         return split_tones(self.stop())

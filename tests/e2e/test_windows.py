@@ -27,10 +27,11 @@ class WindowsProgramTest(DeskTest):
 
     def test_tones_prompt_close_and_about(self):
         program = self.start_windows()
-        # The first state's focus is on "About"; "play" is next.
+        # The first state's focus is on "About"; "play" is next. The first
+        # tone may wait for Wine to open its audio the first time.
         with self.record() as recorder:
             program.keys("Tab", "space")
-            time.sleep(0.8)
+            recorder.await_sound(14400)
         # Every frame arrives; Wine's PulseAudio stream may still put a gap in
         # a tone on a busy machine, which then counts as two runs of sound.
         tones = recorder.tones()
@@ -44,7 +45,7 @@ class WindowsProgramTest(DeskTest):
         program.keys("shift+Tab")
         with self.record() as recorder:
             program.keys("space")
-            time.sleep(1.6)
+            recorder.await_sound(59232)
         self.assertWholeTones(recorder.tones(), [59232])  # 1234 ms at 48 kHz
 
         # A duration out of range: the prompt, and OK closes it; the focus is
