@@ -22,7 +22,6 @@ class Window final : public QDialog {
 public:
     Window(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* owner);
 
-    [[nodiscard]] CDialog& Dialog() const { return m_dialog; }
     [[nodiscard]] bool HasMinimizeBox() const { return windowFlags() & Qt::WindowMinimizeButtonHint; }
 
     // The control carrying this identifier, or nullptr.

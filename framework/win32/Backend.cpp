@@ -166,17 +166,6 @@ std::function<void()>& FirstShown()
 
 } // namespace
 
-Window* WindowOf(HWND hwnd)
-{
-    for (HWND at = hwnd; at; at = GetParent(at)) {
-        if (auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(at, DWLP_USER)); window && window->hwnd == at)
-            return window;
-        if (!(GetWindowLongW(at, GWL_STYLE) & WS_CHILD))
-            break;
-    }
-    return nullptr;
-}
-
 Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner)
 {
     if (!FindResourceW(Instance(), MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5) /* RT_DIALOG */))

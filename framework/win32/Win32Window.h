@@ -39,10 +39,6 @@ public:
     int result = 0;
 };
 
-// The backend's window behind a window handle (a dialog or one of its
-// controls), or nullptr.
-[[nodiscard]] Window* WindowOf(HWND hwnd);
-
 } // namespace backend
 
 // UTF-8 and UTF-16, as the window system takes its text.

@@ -10,7 +10,6 @@
 #include "tone/SoundDevice.h"
 
 #include <cstdint>
-#include <vector>
 
 struct IAudioClient;
 struct IAudioRenderClient;
