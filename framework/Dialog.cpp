@@ -25,9 +25,19 @@ CDialog::CDialog(int templateId, CDialog* parent) : m_templateId(templateId), m_
 
 CDialog::~CDialog() = default;
 
+namespace {
+// The dialog whose modal loop runs now, innermost first.
+CDialog* g_running = nullptr;
+} // namespace
+
 int CDialog::DoModal()
 {
-    m_window = backend::CreateDialogWindow(*this, m_templateId, m_parent ? m_parent->m_window : nullptr);
+    // Without a parent, the dialog running now owns this one, so that an
+    // About box opened from the main window stays over it and holds it;
+    // which window happens to be active is the window system's to decide,
+    // and may be none at that moment.
+    const CDialog* owner = m_parent ? m_parent : g_running;
+    m_window = backend::CreateDialogWindow(*this, m_templateId, owner ? owner->m_window : nullptr);
     if (!m_window) {
         std::fprintf(stderr, "%s: cannot open a window: the program has no dialog template %d\n",
                      ApplicationName().c_str(), m_templateId);
@@ -42,10 +52,12 @@ int CDialog::DoModal()
     m_endRequested = false;
     m_result = IDCANCEL;
 
+    CDialog* const outer = std::exchange(g_running, this);
     if (OnOpenForm())
         backend::FocusFirstTabStop(m_window);
     if (!m_endRequested)
         m_result = backend::RunModal(m_window);
+    g_running = outer;
 
     // The controls go with the window; the wrappers then do nothing.
     backend::DestroyDialogWindow(std::exchange(m_window, nullptr));

@@ -11,7 +11,7 @@
 #include "framework/qt/QtResources.h"
 
 #include <QAbstractButton>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QSlider>
 
@@ -49,9 +49,7 @@ Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner)
     const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);
     if (!dialogTemplate)
         return nullptr;
-    // Without an owner, the window that is active now owns the dialog, so an
-    // About box opened from the main window stays over it.
-    return new Window(dialog, *dialogTemplate, owner ? owner : QApplication::activeWindow());
+    return new Window(dialog, *dialogTemplate, owner);
 }
 
 void DestroyDialogWindow(Window* window)

@@ -158,6 +158,19 @@ void Centre(Window& window)
     SetWindowPos(window.hwnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The owner comes back before this window goes, so that it, not another
+// program's window, is activated.
+void Close(Window& window)
+{
+    if (!IsWindowVisible(window.hwnd))
+        return;
+    if (window.owner) {
+        EnableWindow(window.owner, TRUE);
+        SetActiveWindow(window.owner);
+    }
+    ShowWindow(window.hwnd, SW_HIDE);
+}
+
 std::function<void()>& FirstShown()
 {
     static std::function<void()> action;
@@ -173,9 +186,7 @@ Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner)
     auto* window = new Window;
     window->dialog = &dialog;
     window->templateId = templateId;
-    // Without an owner, the window that is active now owns the dialog, so an
-    // About box opened from the main window stays over it.
-    window->owner = owner ? owner->hwnd : GetActiveWindow();
+    window->owner = owner ? owner->hwnd : nullptr;
     if (!CreateDialogParamW(Instance(), MAKEINTRESOURCEW(templateId), window->owner, DialogProc,
                             reinterpret_cast<LPARAM>(window))) {
         delete window;
@@ -209,29 +220,9 @@ int RunModal(Window* window)
     UpdateWindow(window->hwnd);
     if (auto action = std::exchange(FirstShown(), {}))
         action();
-    while (!window->ended) {
-        if (DeliverHeldInput())
-            continue;
-        MSG message;
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            // The program ends: every modal run ends with it.
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        if (MustWait(message)) {
-            HoldInput(message);
-            continue;
-        }
-        DispatchInput(message);
+    while (!window->ended && RunLoopTurn(true) != LoopTurn::Quit) {
     }
-    // The owner comes back before this window goes, so that it, not another
-    // program's window, is activated.
-    if (window->owner) {
-        EnableWindow(window->owner, TRUE);
-        SetActiveWindow(window->owner);
-    }
-    ShowWindow(window->hwnd, SW_HIDE);
+    Close(*window);
     return window->result;
 }
 
@@ -241,6 +232,8 @@ void EndModal(Window* window, int result)
         return;
     window->result = result;
     window->ended = true;
+    // Gone at once, as the window system's own dialogs go when they end.
+    Close(*window);
     PostMessageW(window->hwnd, WM_NULL, 0, 0); // wakes the modal loop
 }
 

@@ -97,6 +97,24 @@ bool DeliverHeldInput()
     return true;
 }
 
+LoopTurn RunLoopTurn(bool wait)
+{
+    if (DeliverHeldInput())
+        return LoopTurn::Done;
+    MSG message{};
+    if (!wait && !PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        return LoopTurn::Idle;
+    if ((wait && GetMessageW(&message, nullptr, 0, 0) <= 0) || message.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(message.wParam));
+        return LoopTurn::Quit;
+    }
+    if (MustWait(message))
+        HoldInput(message);
+    else
+        DispatchInput(message);
+    return LoopTurn::Done;
+}
+
 bool CloseDuringWork(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     Hold& hold = State();

@@ -49,6 +49,13 @@ public:
 // dialog's keys first (Tab, Enter, Escape), then translation and dispatch.
 void DispatchInput(MSG& message);
 
+// One turn of the modal loop: the next held input, or the next message, held
+// when it must wait. Idle: nothing was waiting (only when not told to wait);
+// Quit: the program ends (the quit message is posted again, so that every
+// modal run ends with it).
+enum class LoopTurn { Done, Idle, Quit };
+LoopTurn RunLoopTurn(bool wait);
+
 // Input held during work, delivered one at a time by the modal loop; true
 // when one was delivered.
 bool DeliverHeldInput();
