@@ -46,6 +46,9 @@ test: build windows
 	@# program. Its suite runs again, up to twice, when a run fails (the
 	@# failed runs' output and evidence stay).
 	cd $(BUILD) && ctest --output-on-failure -R e2e_pipewire --repeat until-pass:3
+	@# The window's behaviour suite again, on the Windows program's own
+	@# windows under Wine.
+	cd $(BUILD)-win64 && ctest --output-on-failure
 
 # The Debian package, as the README installs it: $(BUILD)/vornaby_*.deb.
 package: build

@@ -37,6 +37,14 @@ target_link_libraries(vornaby_resources PUBLIC vornaby_framework)
 add_library(vornaby_dialogs STATIC dialogs/VornabyDlg.cpp dialogs/AboutDlg.cpp)
 target_link_libraries(vornaby_dialogs PUBLIC vornaby_framework vornaby_tone)
 
-add_executable(vornaby WIN32 app/main.cpp app/VornabyApp.cpp ${win32_out}/vornaby.rc)
+# Resources go into each program that opens the windows: the tests' too.
+set(VORNABY_WINDOWS_RC ${win32_out}/vornaby.rc)
+add_executable(vornaby WIN32 app/main.cpp app/VornabyApp.cpp ${VORNABY_WINDOWS_RC})
 set_target_properties(vornaby PROPERTIES OUTPUT_NAME Vornaby)
 target_link_libraries(vornaby PRIVATE vornaby_dialogs vornaby_resources)
+
+# The tests run under Wine, in a prefix of the build folder's own.
+include(CTest)
+if(BUILD_TESTING)
+  add_subdirectory(tests)
+endif()

@@ -1,29 +1,79 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
+#define DOCTEST_CONFIG_IMPLEMENT
 #include "Harness.h"
 
-#include "framework/qt/DialogWindow.h"
 #include "framework/WinApp.h"
 #include "resources/ProgramResources.h"
 #include "tone/Synth.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPointer>
-#include <QTest>
-#include <QWindow>
-
 #include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <iostream>
+#include <mutex>
+#include <cmath>
+#include <exception>
+#include <span>
 #include <thread>
+#include <utility>
 
 namespace test {
 
-void SetUpApplication()
+namespace {
+
+constexpr std::uint32_t kRate = 48000;
+
+// Records every tone that reaches the device; a tone with no frames is no tone.
+class RecordingDevice final : public vornaby::tone::SoundDevice {
+public:
+    RecordingDevice(std::vector<RecordedTone>& tones, Pace pace) : m_tones(tones), m_pace(pace) {}
+    std::uint32_t Begin() override
+    {
+        m_open = false;
+        return kRate;
+    }
+    bool Write(std::span<const float> frames) override
+    {
+        if (!m_open) {
+            m_tones.push_back({kRate, {}});
+            m_open = true;
+        }
+        m_tones.back().frames.insert(m_tones.back().frames.end(), frames.begin(), frames.end());
+        if (m_pace == Pace::RealTime)
+            std::this_thread::sleep_for(std::chrono::microseconds(frames.size() * 1000000 / kRate));
+        return true;
+    }
+    bool Drain() override
+    {
+        if (m_open)
+            m_tones.back().drained = true;
+        return true;
+    }
+
+private:
+    std::vector<RecordedTone>& m_tones;
+    Pace m_pace;
+    bool m_open = false;
+};
+
+std::exception_ptr& Failure()
 {
-    InstallResources(ProgramResources());
-    NameApplication("vornaby");
+    static std::exception_ptr failure;
+    return failure;
 }
+
+// The windows tests wait for, while they wait.
+struct Watch {
+    bool done = false;
+};
+std::vector<std::shared_ptr<Watch>>& Watches()
+{
+    static std::vector<std::shared_ptr<Watch>> watches;
+    return watches;
+}
+
+} // namespace
 
 bool RecordedTone::Is(std::uint32_t frequencyHz, std::uint32_t durationMs) const
 {
@@ -31,25 +81,6 @@ bool RecordedTone::Is(std::uint32_t frequencyHz, std::uint32_t durationMs) const
     std::vector<float> expected(tone.TotalFrames());
     (void)tone.Generate(expected);
     return frames == expected && drained;
-}
-
-bool RecordingDevice::Write(std::span<const float> frames)
-{
-    if (!m_open) {
-        m_tones.push_back({kRate, {}});
-        m_open = true;
-    }
-    m_tones.back().frames.insert(m_tones.back().frames.end(), frames.begin(), frames.end());
-    if (m_pace == Pace::RealTime)
-        std::this_thread::sleep_for(std::chrono::microseconds(frames.size() * 1000000 / kRate));
-    return true;
-}
-
-bool RecordingDevice::Drain()
-{
-    if (m_open)
-        m_tones.back().drained = true;
-    return true;
 }
 
 ToneRecorder::ToneRecorder(Pace pace)
@@ -62,112 +93,208 @@ ToneRecorder::~ToneRecorder()
     vornaby::tone::InstallSoundDevice(std::move(m_previous));
 }
 
-PromptRecorder::PromptRecorder()
+void Guarded(const std::function<void()>& action)
 {
-    SetPromptWatcher([this](QMessageBox& box) {
-        seen.push_back({box.windowTitle(), box.text(), box.icon(), box.standardButtons(),
-                        box.isModal()});
-        box.button(QMessageBox::Ok)->click();
+    try {
+        action();
+    } catch (...) {
+        if (!Failure())
+            Failure() = std::current_exception();
+    }
+}
+
+void RethrowFailure()
+{
+    if (std::exception_ptr failure = std::exchange(Failure(), nullptr))
+        std::rethrow_exception(failure);
+}
+
+int RunModal(CDialog& dialog, const std::function<void(Window)>& script)
+{
+    const auto running = std::make_shared<bool>(true);
+    const int result = driver::RunModal(dialog, [&] {
+        Guarded([&] { script(WindowOf(dialog)); });
+        for (const std::shared_ptr<Watch>& watch : std::exchange(Watches(), {}))
+            if (!watch->done) {
+                watch->done = true; // its poll ends
+                Guarded([] { FAIL("a window the test waited for never opened"); });
+            }
+        if (Visible(WindowOf(dialog)))
+            dialog.EndDialog(IDCANCEL);
+        // After a failure, whatever the test left opening over the dialog
+        // is closed as it comes, so that the run ends.
+        if (Failure())
+            driver::Poll([&dialog, running] {
+                if (!*running)
+                    return true;
+                if (const Window modal = driver::ModalOver(WindowOf(dialog)))
+                    CloseBox(modal);
+                return false;
+            });
+    });
+    *running = false;
+    RethrowFailure();
+    return result;
+}
+
+void WhenNextModalOpens(Window below, std::function<void(Window modal)> action)
+{
+    auto watch = std::make_shared<Watch>();
+    Watches().push_back(watch);
+    driver::Poll([watch, below, action = std::move(action)] {
+        if (watch->done)
+            return true;
+        const Window modal = driver::ModalOver(below);
+        if (!modal)
+            return false;
+        watch->done = true;
+        Guarded([&] { action(modal); });
+        if (Visible(modal)) {
+            Guarded([] { FAIL("a window was left open"); });
+            CloseBox(modal);
+        }
+        return true;
+    });
+}
+
+PromptRecorder::PromptRecorder() : m_alive(std::make_shared<bool>(true))
+{
+    driver::Poll([this, alive = m_alive] {
+        if (!*alive)
+            return true;
+        if (std::optional<SeenPrompt> prompt = driver::AnswerPrompt())
+            seen.push_back(std::move(*prompt));
+        return false;
     });
 }
 
 PromptRecorder::~PromptRecorder()
 {
-    SetPromptWatcher({});
+    *m_alive = false;
 }
 
-QStringList PromptRecorder::Texts() const
+std::vector<std::string> PromptRecorder::Texts() const
 {
-    QStringList texts;
+    std::vector<std::string> texts;
     for (const SeenPrompt& prompt : seen)
-        texts << prompt.text;
+        texts.push_back(prompt.text);
     return texts;
 }
 
-int RunModal(CDialog& dialog, const std::function<void(QWidget& window)>& script)
+bool NoWindowLeft()
 {
-    QTimer::singleShot(0, [&dialog, &script] {
-        QWidget* window = WindowOf(dialog);
-        if (!window)
-            return;
-        if (!QTest::qWaitForWindowActive(window))
-            qWarning("dialog window did not become active");
-        script(*window);
-        if (WindowOf(dialog) && WindowOf(dialog)->isVisible())
-            dialog.EndDialog(IDCANCEL);
-    });
-    return dialog.DoModal();
+    return !driver::AnyTopLevelWindow();
 }
 
-QWidget* WindowOf(const CDialog& dialog)
+Desk::Desk()
 {
-    return dialog.BackendWindow();
+    InstallResources(ProgramResources());
+    NameApplication("vornaby");
 }
 
-QWidget* Control(QWidget& window, int controlId)
+Desk::~Desk()
 {
-    return static_cast<DialogWindow&>(window).Control(controlId);
+    CHECK(NoWindowLeft());
 }
 
-void TypeInto(QWidget* control, const QString& text)
+void CheckLayout(Window w)
 {
-    QLineEdit* edit = qobject_cast<QLineEdit*>(control);
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        edit = combo->lineEdit();
-    control->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    const std::vector<Placed> controls = Layout(w);
+    for (const Placed& control : controls) {
+        INFO(control.name << " " << control.caption);
+        CHECK(ClientRect(w).Contains(control.rect));
+        if (control.caption.empty() || control.frame)
+            continue;
+        CHECK(control.rect.width > control.captionWidth);
+        CHECK(control.rect.height >= control.lineHeight);
+        for (const Placed& other : controls)
+            CHECK((&other == &control || other.frame || !control.rect.Intersects(other.rect)));
+    }
+    // 320 x 200 units, so wider than tall.
+    const Rect r = ClientRect(w);
+    CHECK(std::abs(r.width * 200.0 / (r.height * 320.0) - 1.0) < 0.6);
 }
 
-void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+bool Rect::Contains(const Rect& r) const
 {
-    QWidget* target = QApplication::focusWidget();
-    QTest::keyClick(target ? target : &window, key, modifiers);
+    return r.x >= x && r.y >= y && r.x + r.width <= x + width && r.y + r.height <= y + height;
+}
+
+bool Rect::Intersects(const Rect& r) const
+{
+    return r.x < x + width && x < r.x + r.width && r.y < y + height && y < r.y + r.height;
 }
 
 } // namespace test
 
-namespace test {
+namespace {
 
-void WhenNextModalOpens(QWidget& below, std::function<void(QWidget& modal)> action)
-{
-    auto* poll = new QTimer;
-    poll->setInterval(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, &below, action = std::move(action)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == &below)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        QPointer<QWidget> opened = modal;
-        action(*modal);
-        if (opened && opened->isVisible()) {
-            QWARN("a modal window was left open; closing it");
-            if (auto* dialog = qobject_cast<QDialog*>(opened.data()))
-                dialog->reject();
-            else
-                opened->close();
+// Ends the run when a test case outlives its time, naming it, so that a
+// window left waiting fails at once instead of at the runner's timeout.
+class Watchdog : public doctest::IReporter {
+public:
+    explicit Watchdog(const doctest::ContextOptions&) {}
+    ~Watchdog() override
+    {
+        Disarm();
+    }
+
+    void test_case_start(const doctest::TestCaseData& test) override
+    {
+        Disarm();
+        std::unique_lock lock(m_mutex);
+        m_armed = true;
+        m_thread = std::thread([this, name = std::string(test.m_name)] {
+            std::unique_lock held(m_mutex);
+            if (!m_ended.wait_for(held, std::chrono::seconds(30), [this] { return !m_armed; })) {
+                std::fprintf(stderr, "\"%s\" still runs after 30 s: the run ends here\n", name.c_str());
+                std::fflush(stderr);
+                std::_Exit(3);
+            }
+        });
+    }
+    void test_case_end(const doctest::CurrentTestCaseStats&) override
+    {
+        Disarm();
+    }
+
+    void report_query(const doctest::QueryData&) override {}
+    void test_run_start() override {}
+    void test_run_end(const doctest::TestRunStats&) override {}
+    void test_case_reenter(const doctest::TestCaseData&) override {}
+    void test_case_exception(const doctest::TestCaseException&) override {}
+    void subcase_start(const doctest::SubcaseSignature&) override {}
+    void subcase_end() override {}
+    void log_assert(const doctest::AssertData&) override {}
+    void log_message(const doctest::MessageData&) override {}
+    void test_case_skipped(const doctest::TestCaseData&) override {}
+
+private:
+    void Disarm()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_armed = false;
         }
-    });
-    poll->start();
-}
+        m_ended.notify_all();
+        if (m_thread.joinable())
+            m_thread.join();
+    }
 
-} // namespace test
+    std::mutex m_mutex;
+    std::condition_variable m_ended;
+    bool m_armed = false;
+    std::thread m_thread;
+};
 
-namespace test {
+REGISTER_LISTENER("watchdog", 1, Watchdog);
 
-void ClickThroughWindow(QWidget* control)
+} // namespace
+
+int main(int argc, char** argv)
 {
-    QWindow* window = control->window()->windowHandle();
-    const QPoint at = control->mapTo(control->window(), control->rect().center());
-    QTest::mouseClick(window, Qt::LeftButton, {}, at);
+    std::cout << std::unitbuf; // what ran is seen even if the run is cut short
+    const std::shared_ptr<void> desk = test::driver::Start(argc, argv);
+    doctest::Context context(argc, argv);
+    return context.run();
 }
-
-bool NoWindowLeftOpen()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    return std::none_of(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); });
-}
-
-} // namespace test

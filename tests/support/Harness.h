@@ -1,30 +1,32 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// Shared test support: a recording sound device in place of the program's
-// own, a prompt recorder at the framework's prompt seam, and helpers to drive
-// a modal dialog.
+// What the dialog tests speak, on either backend: a recording sound device in
+// place of the program's own, and a driver that works the program's real
+// windows by control identifier, as a user does -- clicks and keys go through
+// the window system, prompts are read off the screen. Each backend implements
+// the driver once (tests/support/qt, tests/support/win32).
+//
+// A failing check ends its test: the failure is carried out of every window
+// and timer it happened in, the windows are closed, and the test stops there.
 
-#include "framework/qt/Controls.h"
 #include "framework/Dialog.h"
-#include "framework/qt/QtPrompt.h"
 #include "tone/SoundDevice.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
+#include <doctest/doctest.h>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace test {
 
 using namespace fw;
 
-// Hands the program's resources to the framework and names the application,
-// as the program's own start-up does.
-void SetUpApplication();
+// ---- Tones ----------------------------------------------------------------
 
 struct RecordedTone {
     std::uint32_t rate = 0;
@@ -40,25 +42,9 @@ struct RecordedTone {
 // device plays them (so that a tone lasts its length).
 enum class Pace { Instant, RealTime };
 
-// Records every tone that reaches the device; a tone with no frames is no tone.
-// The recording is shared with the tone service's worker thread, so look at it
-// only while no tone is sounding.
-class RecordingDevice final : public vornaby::tone::SoundDevice {
-public:
-    RecordingDevice(std::vector<RecordedTone>& tones, Pace pace) : m_tones(tones), m_pace(pace) {}
-    std::uint32_t Begin() override { m_open = false; return kRate; }
-    bool Write(std::span<const float> frames) override;
-    bool Drain() override;
-
-    static constexpr std::uint32_t kRate = 48000;
-
-private:
-    std::vector<RecordedTone>& m_tones;
-    Pace m_pace;
-    bool m_open = false;
-};
-
-// Puts a recorder in place of the sound device for as long as it lives.
+// Puts a recording device in place of the sound device for as long as it
+// lives. The recording is shared with the tone service's worker thread, so
+// look at it only while no tone is sounding.
 class ToneRecorder {
 public:
     explicit ToneRecorder(Pace pace = Pace::Instant);
@@ -69,12 +55,34 @@ private:
     std::unique_ptr<vornaby::tone::SoundDevice> m_previous;
 };
 
+// ---- Windows --------------------------------------------------------------
+
+// One of the program's windows: a dialog's, or one that opened over it (a
+// prompt, the About box). Empty when there is none.
+struct Window {
+    void* handle = nullptr;
+    explicit operator bool() const { return handle != nullptr; }
+    bool operator==(const Window&) const = default;
+};
+
+[[nodiscard]] Window WindowOf(const CDialog& dialog);
+
+// Runs dialog modally; script runs once the window is up and active. A
+// dialog the script leaves open is cancelled afterwards, and so is a window
+// that WhenNextModalOpens waited for and that never came (a failure).
+// Returns DoModal's result.
+int RunModal(CDialog& dialog, const std::function<void(Window)>& script);
+
+// Runs action on the next window that opens modally over below (a prompt,
+// the About box, ...); the action should close it, or it is closed after.
+void WhenNextModalOpens(Window below, std::function<void(Window modal)> action);
+
 struct SeenPrompt {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
-    bool modal;
+    std::string title;
+    std::string text;
+    bool warning = false; // shows the warning icon
+    bool okOnly = false;  // its one button is OK
+    bool modal = false;   // the window below takes no input while it is open
 };
 
 // Answers every prompt with OK and remembers what it said.
@@ -83,40 +91,131 @@ public:
     PromptRecorder();
     ~PromptRecorder();
     std::vector<SeenPrompt> seen;
-    [[nodiscard]] QStringList Texts() const;
-    void Clear() { seen.clear(); }
+    [[nodiscard]] std::vector<std::string> Texts() const;
+
+private:
+    std::shared_ptr<bool> m_alive;
 };
 
-// Runs dialog modally; script runs once the window is up. If the script
-// leaves the dialog open, it is cancelled afterwards. Returns DoModal's result.
-int RunModal(CDialog& dialog, const std::function<void(QWidget& window)>& script);
+// Every test closes what it opened: no top-level window remains, shown or not.
+[[nodiscard]] bool NoWindowLeft();
 
-// The dialog's window while it exists, and the control with this identifier
-// in a dialog's window.
-QWidget* WindowOf(const CDialog& dialog);
-QWidget* Control(QWidget& window, int controlId);
+// The dialog tests' fixture: the program's resources and name, as its own
+// start-up installs them, and the check that nothing was left open.
+struct Desk {
+    Desk();
+    ~Desk();
+};
 
-// Types text into an edit field or a combo box's field, replacing what was there.
-void TypeInto(QWidget* control, const QString& text);
+// ---- What a backend's driver reads ------------------------------------------
 
-// Presses a key on whichever widget has the keyboard focus.
-void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+[[nodiscard]] std::string Title(Window window);
+// An edit field's text, a combo box's field, a caption.
+[[nodiscard]] std::string Text(Window window, int id);
+// Every static text and frame caption that is not empty.
+[[nodiscard]] std::vector<std::string> Captions(Window window);
+// The identifiers of the window's controls, sorted.
+[[nodiscard]] std::vector<int> ControlIds(Window window);
+[[nodiscard]] std::vector<std::string> ListItems(Window window, int id);
+[[nodiscard]] bool Enabled(Window window, int id);
+[[nodiscard]] bool Checked(Window window, int id);
+struct SliderState {
+    int minimum = 0, maximum = 0, position = 0;
+    bool operator==(const SliderState&) const = default;
+};
+[[nodiscard]] SliderState Slider(Window window, int id);
+// The control with the keyboard focus (a combo box for its field); -1: none.
+[[nodiscard]] int Focused(Window window);
+// The selected text of the field with the focus.
+[[nodiscard]] std::string SelectedText(Window window);
+[[nodiscard]] bool Visible(Window window);
+[[nodiscard]] bool Minimized(Window window);
+[[nodiscard]] Window Owner(Window window);
+// The window shows a picture (an icon in a static control).
+[[nodiscard]] bool ShowsPicture(Window window);
+// The window carries the program's icon in the sizes its frame and the task
+// bar ask for.
+[[nodiscard]] bool CarriesIcon(Window window);
 
-} // namespace test
+struct Rect {
+    int x = 0, y = 0, width = 0, height = 0;
+    [[nodiscard]] bool Contains(const Rect& r) const;
+    [[nodiscard]] bool Intersects(const Rect& r) const;
+    bool operator==(const Rect&) const = default;
+};
+struct Placed {
+    std::string name;    // the template's name for the control
+    Rect rect;           // in the window's client area
+    std::string caption; // empty for fields, lists and sliders
+    int captionWidth = 0;
+    int lineHeight = 0;
+    bool frame = false; // a frame around other controls
+};
+[[nodiscard]] Rect ClientRect(Window window);
+[[nodiscard]] std::vector<Placed> Layout(Window window);
+// Every caption fits its control and the window; no two controls overlap
+// but the frames around them; the window keeps the template's proportions.
+void CheckLayout(Window window);
 
-namespace test {
+// ---- What a backend's driver does ---------------------------------------------
 
-// Runs action once a modal window other than below opens on top of it (the
-// next prompt, About box or menu); the action should close it. A modal window
-// the action leaves open (a check in it failed) is closed afterwards, so a
-// failing test ends at once instead of waiting on the window.
-void WhenNextModalOpens(QWidget& below, std::function<void(QWidget& modal)> action);
+enum class Key { Tab, Return, Escape, Left, Right, Up, Down, PageUp, Home, End };
 
-// Clicks the control through its window, as the window system delivers a
-// click (unlike QTest's clicks on a widget, which skip the window).
-void ClickThroughWindow(QWidget* control);
+// A click of the left button at the control's centre, through its window.
+void Click(Window window, int id);
+// Replaces what an edit field or combo box's field holds by typing text.
+void Type(Window window, int id, const std::string& text);
+void Focus(Window window, int id);
+// A key on whichever control has the focus.
+void Press(Window window, Key key);
+// Drops the list of a combo box and clicks one of its items.
+void PickListItem(Window window, int id, int index);
+// The window's close box, as the window manager delivers it.
+void CloseBox(Window window);
+// A slider: one wheel notch (false where the slider takes no wheel: Wine's
+// has none); a click beside the thumb near the end of the range; the thumb
+// dragged half its length toward the end, with held called while the button
+// is still down.
+bool Wheel(Window window, int id);
+void ClickNearEnd(Window window, int id);
+void Drag(Window window, int id, const std::function<void()>& held);
+// The window menu's items as the window system shows them ("-" for a
+// separator, without accelerator hints), and choosing one.
+[[nodiscard]] std::vector<std::string> WindowMenu(Window window);
+void ChooseFromWindowMenu(Window window, const std::string& item);
+// Runs action after ms, on the UI thread, inside whatever loop is running.
+void After(int ms, std::function<void()> action);
+// Keeps the windows running until condition holds or ms have passed.
+bool WaitUntil(const std::function<bool()>& condition, int ms);
+// Switches the program's texts to language ("en" for the program's own),
+// laid out in its own direction or, with asWritten false, left to right;
+// false where the backend has no translations.
+bool UseLanguage(const std::string& language, bool asWritten = true);
+// The first item of a field's own edit menu, where the backend makes that
+// menu (the Qt backend does; the window system's own menu is its own).
+[[nodiscard]] std::optional<std::string> EditMenuFirstItem(Window window, int id);
 
-// No window is left open: every test closes what it opened.
-[[nodiscard]] bool NoWindowLeftOpen();
+// ---- Between the driver and the shared harness --------------------------------
+
+namespace driver {
+// The process's desk: the backend's application object, if it has one, to
+// keep while the tests run.
+[[nodiscard]] std::shared_ptr<void> Start(int& argc, char** argv);
+// Runs script once the dialog's window is up, inside its modal run.
+int RunModal(CDialog& dialog, const std::function<void()>& script);
+// Calls poll over and over, from whatever loop runs, until it returns true.
+void Poll(std::function<bool()> poll);
+// The window that is modal over below now, if any.
+[[nodiscard]] Window ModalOver(Window below);
+// If a prompt is open, what it says, after pressing its OK.
+[[nodiscard]] std::optional<SeenPrompt> AnswerPrompt();
+[[nodiscard]] bool AnyTopLevelWindow();
+} // namespace driver
+
+// Runs action; a failing check in it is kept, to be thrown again by
+// RethrowFailure, so that it leaves the window system's callbacks behind.
+void Guarded(const std::function<void()>& action);
+// Throws a failure kept by Guarded; each driver action ends with it.
+void RethrowFailure();
 
 } // namespace test
