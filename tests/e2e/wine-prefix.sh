@@ -9,9 +9,12 @@ set -euo pipefail
 prefix=$1
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
-[ -f "$prefix/.vornaby-ready" ] && exit 0
+# A prefix made before 32-bit Wine came cannot run 64-bit programs after
+# it: the mark says which Wine made the prefix, and another Wine makes it anew.
+made_by=$(dpkg-query -W -f='${Package}:${Architecture} ${Version}\n' wine64 wine32:i386 2>/dev/null || true)
+[ -f "$prefix/.vornaby-ready" ] && [ "$(cat "$prefix/.vornaby-ready")" = "$made_by" ] && exit 0
 rm -rf "$prefix"
 "$wine" wineboot -i >/dev/null 2>&1
 "$wine" reg add 'HKCU\Software\Wine\Drivers' /v Audio /d pulse /f >/dev/null 2>&1
 /usr/lib/wine/wineserver64 -w
-touch "$prefix/.vornaby-ready"
+printf '%s\n' "$made_by" > "$prefix/.vornaby-ready"
