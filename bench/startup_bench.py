@@ -4,7 +4,8 @@
 Vornaby against two floors built with the same Qt (an empty dialog of the same
 size and title, and the same controls built by uic from the program's own
 template), run alternately on the desk. Then where Vornaby's extra memory
-lies, mapping by mapping."""
+lies, mapping by mapping. And the Windows program under Wine against a plain
+Win32 dialog box made from the same template, in the same Wine."""
 import os
 import select
 import statistics
@@ -15,7 +16,7 @@ import time
 from Xlib import X, display
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from desk_tools import BINARY  # noqa: E402
+from desk_tools import BINARY, WINDOWS_BINARY, WindowsProgram  # noqa: E402
 
 FLOORS = os.path.join(os.path.dirname(BINARY), "bench", "floors")
 ROUNDS = int(os.environ.get("BENCH_LAUNCHES", "11"))
@@ -77,9 +78,9 @@ def private_by_mapping(pid):
     return totals
 
 
-def launch(screen, argv):
+def launch(screen, argv, env=None):
     started = time.monotonic()
-    process = subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    process = subprocess.Popen(argv, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         shown, window = screen.wait_mapped(process.pid)
         time.sleep(1.0)
@@ -92,23 +93,19 @@ def launch(screen, argv):
     return (shown - started) * 1000, rss, private, mappings, (geometry.width, geometry.height)
 
 
-def main():
-    screen = Screen()
-    # The floors take the program's own window size.
-    _, _, _, _, (width, height) = launch(screen, [BINARY])
-    programs = [("empty dialog", [os.path.join(FLOORS, "floor_empty"), str(width), str(height)]),
-                ("same controls, nothing else", [os.path.join(FLOORS, "floor_controls"), str(width), str(height)]),
-                ("vornaby", [BINARY])]
+def table(screen, title, programs, floor, env=None):
+    """Alternate launches of each program; prints their medians, and returns
+    the runs by name."""
     runs = {name: [] for name, _ in programs}
     for _ in range(ROUNDS):
         for name, argv in programs:
-            runs[name].append(launch(screen, argv))
+            runs[name].append(launch(screen, argv, env))
 
     def median(name, index):
         return statistics.median(run[index] for run in runs[name])
 
-    floor = "same controls, nothing else"
-    print(f"Launch to a visible window and memory one second later; medians of {ROUNDS} alternate launches.")
+    print(f"{title}: launch to a visible window and memory one second later; "
+          f"medians of {ROUNDS} alternate launches.")
     print()
     print("| | launch to visible window (ms) | resident (MiB) | private (MiB) |")
     print("|---|---|---|---|")
@@ -117,12 +114,48 @@ def main():
               f"| {median(name, 1) / 1024:.1f} | {median(name, 2) / 1024:.1f} "
               f"({(median(name, 2) - median(floor, 2)) / 1024:+.1f}) |")
     print()
-    ours, theirs = runs["vornaby"][-1][3], runs[floor][-1][3]
+    return runs
+
+
+def extra_by_mapping(ours, theirs):
+    """Where a program's private memory beyond its floor's lies, in the last launch of each."""
+    ours, theirs = ours[-1][3], theirs[-1][3]
     extra = sorted(((ours.get(k, 0) - theirs.get(k, 0), k) for k in set(ours) | set(theirs)), reverse=True)
-    print("Vornaby's private memory beyond the same-controls dialog, by mapping (KiB): " +
+    print("Private memory beyond the floor, by mapping (KiB): " +
           ", ".join(f"{k} {v:+d}" for v, k in extra if abs(v) >= 64))
-    only = sorted(k for k in ours if k not in theirs and k.endswith((".so", ".qm")) or ".so." in k and k not in theirs)
-    print(f"Files mapped by Vornaby only ({len(only)}): " + ", ".join(only))
+    only = sorted(k for k in ours if k not in theirs and (k.endswith((".so", ".qm", ".dll", ".drv")) or ".so." in k))
+    print(f"Files mapped by the program only ({len(only)}): " + ", ".join(only))
+
+
+def windows_table(screen):
+    """The same under Wine, with a wine server kept running across launches."""
+    floor = os.path.join(os.path.dirname(WINDOWS_BINARY), "floor_win32_dialog.exe")
+    WindowsProgram.make_prefix()
+    env = WindowsProgram.ENV
+    subprocess.run(["/usr/lib/wine/wineserver64", "-p"], env=env, check=True)
+    try:
+        runs = table(screen, "Windows, under Wine",
+                     [("plain dialog box", [WindowsProgram.WINE, floor]),
+                      ("Vornaby.exe", [WindowsProgram.WINE, WINDOWS_BINARY])],
+                     "plain dialog box", env)
+        extra_by_mapping(runs["Vornaby.exe"], runs["plain dialog box"])
+    finally:
+        subprocess.run(["/usr/lib/wine/wineserver64", "-k"], env=env)
+
+
+def main():
+    screen = Screen()
+    # The floors take the program's own window size.
+    _, _, _, _, (width, height) = launch(screen, [BINARY])
+    floor = "same controls, nothing else"
+    runs = table(screen, "Linux",
+                 [("empty dialog", [os.path.join(FLOORS, "floor_empty"), str(width), str(height)]),
+                  (floor, [os.path.join(FLOORS, "floor_controls"), str(width), str(height)]),
+                  ("vornaby", [BINARY])], floor)
+    extra_by_mapping(runs["vornaby"], runs[floor])
+    if WINDOWS_BINARY:
+        print()
+        windows_table(screen)
 
 
 if __name__ == "__main__":

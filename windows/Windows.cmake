@@ -43,8 +43,15 @@ add_executable(vornaby WIN32 app/main.cpp app/VornabyApp.cpp ${VORNABY_WINDOWS_R
 set_target_properties(vornaby PROPERTIES OUTPUT_NAME Vornaby)
 target_link_libraries(vornaby PRIVATE vornaby_dialogs vornaby_resources)
 
+# The start-up benchmark's floor: the same main window template as a plain
+# dialog box.
+add_executable(floor_win32_dialog EXCLUDE_FROM_ALL WIN32 bench/floors/floor_win32_dialog.cpp ${VORNABY_WINDOWS_RC})
+target_include_directories(floor_win32_dialog PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(floor_win32_dialog PRIVATE comctl32)
+
 # The tests run under Wine, in a prefix of the build folder's own.
 include(CTest)
 if(BUILD_TESTING)
   add_subdirectory(tests)
 endif()
+
