@@ -37,8 +37,13 @@ target_link_libraries(vornaby_resources PUBLIC vornaby_framework)
 add_library(vornaby_dialogs STATIC dialogs/VornabyDlg.cpp dialogs/AboutDlg.cpp)
 target_link_libraries(vornaby_dialogs PUBLIC vornaby_framework vornaby_tone)
 
+# The version record and the manifest (the look, the DPI awareness and the
+# execution level the windows are made with).
+configure_file(windows/vornaby.manifest ${win32_out}/vornaby.manifest @ONLY)
+configure_file(windows/version.rc.in ${win32_out}/version.rc @ONLY)
+
 # Resources go into each program that opens the windows: the tests' too.
-set(VORNABY_WINDOWS_RC ${win32_out}/vornaby.rc)
+set(VORNABY_WINDOWS_RC ${win32_out}/vornaby.rc ${win32_out}/version.rc)
 add_executable(vornaby WIN32 app/main.cpp app/VornabyApp.cpp ${VORNABY_WINDOWS_RC})
 set_target_properties(vornaby PROPERTIES OUTPUT_NAME Vornaby)
 target_link_libraries(vornaby PRIVATE vornaby_dialogs vornaby_resources)
