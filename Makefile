@@ -9,7 +9,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps clean package package-check sanitize fuzz windows run-windows
+.PHONY: run test build deps clean package package-check sanitize fuzz windows run-windows package-windows
 
 # WINDOWS_32BIT=yes: the tests run the 32-bit Windows program too, under
 # 32-bit Wine, which install-deps then adds to the machine (the i386
@@ -32,6 +32,11 @@ WINDOWS_BUILD = cmake -S . -B $(BUILD)-$(1) -DCMAKE_TOOLCHAIN_FILE=windows/mingw
 windows: deps
 	$(call WINDOWS_BUILD,win64,x86_64)
 	$(call WINDOWS_BUILD,win32,i686)
+
+# What a Windows user downloads: $(BUILD)-win64/Vornaby-*-setup.exe (a
+# per-user installer) and Vornaby-*-portable.zip (Vornaby.exe alone).
+package-windows: windows
+	@ls $(BUILD)-win64/Vornaby-*-setup.exe $(BUILD)-win64/Vornaby-*-portable.zip
 
 # The Windows program under Wine, in a prefix of its own in the build folder.
 run-windows: windows

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
+# check_installer.sh SETUP.EXE: under Wine, in the prefix WINEPREFIX on
+# DISPLAY, a silent install puts the program, its Start-menu entry and its
+# uninstall entry in place, the installed program starts, and a silent
+# uninstall takes away all of it, leaving the prefix as it found it.
+set -euo pipefail
+setup=$1
+here=$(dirname "$0")
+wine=/usr/lib/wine/wine64
+user=$(ls "$WINEPREFIX/drive_c/users" | grep -vx Public)
+home="$WINEPREFIX/drive_c/users/$user"
+installed="$home/AppData/Local/Programs/Vornaby"
+shortcut="$home/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vornaby.lnk"
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Vornaby'
+failures=0
+fail() { echo "check_installer: $*"; failures=$((failures + 1)); }
+files() { (cd "$WINEPREFIX/drive_c" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -print | sort); }
+settle() { /usr/lib/wine/wineserver64 -w; }
+
+before=$(files)
+"$wine" "$setup" /S
+settle
+for f in "$installed/Vornaby.exe" "$installed/Uninstall.exe" "$shortcut"; do
+  [ -f "$f" ] || fail "not installed: ${f#"$WINEPREFIX/"}"
+done
+entry=$("$wine" reg query "$key" 2>/dev/null | tr -d '\r')
+for value in DisplayName DisplayVersion Publisher DisplayIcon UninstallString QuietUninstallString EstimatedSize; do
+  grep -q "^ *$value " <<<"$entry" || fail "the uninstall entry has no $value"
+done
+grep -q "DisplayVersion *REG_SZ *1.0.0.1" <<<"$entry" || fail "the uninstall entry's version is not 1.0.0.1"
+
+# The installed program opens its window.
+"$wine" "$installed/Vornaby.exe" &
+program=$!
+. "$here/../e2e/wait-for.sh"
+wait_for 30 xdotool search --onlyvisible --name '^Vornaby$' >/dev/null || fail "the installed program shows no window"
+kill $program 2>/dev/null || true
+/usr/lib/wine/wineserver64 -k || true
+
+"$wine" "$installed/Uninstall.exe" /S
+settle
+after=$(files)
+[ "$before" = "$after" ] || fail "the uninstall left the prefix changed: $(diff <(echo "$before") <(echo "$after") | grep '^[<>]' | head -5 | tr '\n' ' ')"
+"$wine" reg query "$key" >/dev/null 2>&1 && fail "the uninstall entry is still there"
+echo "check_installer: $([ $failures -eq 0 ] && echo passed || echo "$failures failed")"
+[ $failures -eq 0 ]
