@@ -20,17 +20,20 @@ add_library(vornaby_framework STATIC ${VORNABY_FRAMEWORK_CORE}
 target_include_directories(vornaby_framework PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(vornaby_framework PUBLIC vornaby_integer_text comctl32 PRIVATE Threads::Threads)
 
-# The templates, icon and lists, made from the Designer forms and the artwork.
+# The templates, icon, lists and translations, made from the Designer forms,
+# the artwork and the translations the Qt build compiles.
 set(win32_out ${CMAKE_BINARY_DIR}/resources)
 set(forms ${CMAKE_SOURCE_DIR}/resources/main_form.ui ${CMAKE_SOURCE_DIR}/resources/about_form.ui)
 set(pngs)
 foreach(size 16 32 48 256)
   list(APPEND pngs ${CMAKE_SOURCE_DIR}/resources/icons/vornaby-${size}.png)
 endforeach()
+file(GLOB translations ${CMAKE_SOURCE_DIR}/resources/translations/*.ts)
 add_custom_command(
   OUTPUT ${win32_out}/vornaby.rc ${win32_out}/vornaby.ico ${win32_out}/Win32ProgramResources.cpp
-  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${win32_out} 128 ${pngs} -- ${forms}
-  DEPENDS ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${forms} ${pngs})
+  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${win32_out} 128 ${pngs}
+    -- ${forms} -- ${translations}
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${forms} ${pngs} ${translations})
 add_library(vornaby_resources STATIC resources/ProgramResources.cpp ${win32_out}/Win32ProgramResources.cpp)
 target_link_libraries(vornaby_resources PUBLIC vornaby_framework)
 

@@ -30,6 +30,7 @@ int RunApplication(int, char**)
     std::wstring path(MAX_PATH, L'\0');
     path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
     NameApplication(Narrow(path).c_str());
+    ChooseUserLanguage();
     WatchSignals();
 
     CWinApp* app = CWinApp::Current();

@@ -6,13 +6,17 @@
 
 #include "framework/CmdTarget.h"
 #include "framework/Dialog.h"
+#include "framework/DialogUnits.h"
 #include "framework/Menu.h"
 #include "framework/WinApp.h"
 #include "framework/win32/Win32Resources.h"
 #include "framework/win32/Win32Window.h"
 
 #include <algorithm>
+#include <vector>
+#include <cmath>
 #include <functional>
+#include <string>
 #include <utility>
 
 namespace fw {
@@ -83,6 +87,126 @@ void FillLists(Window& window)
     }
 }
 
+// The language the program speaks, and whether its windows are mirrored.
+struct Speech {
+    std::string language;
+    bool mirrored = false;
+};
+
+Speech& Spoken()
+{
+    static Speech speech;
+    return speech;
+}
+
+const char* TranslationOf(std::string_view language, std::string_view context, std::string_view text)
+{
+    const BackendResources* resources = Resources();
+    if (!resources)
+        return nullptr;
+    for (const Translation& t : resources->translations)
+        if (t.language == language && t.context == context && t.source == text)
+            return t.text;
+    return nullptr;
+}
+
+// A template's caption and its controls' captions, in the program's language.
+void TranslateCaptions(Window& window)
+{
+    const BackendResources* resources = Resources();
+    if (!resources)
+        return;
+    const auto form = std::ranges::find(resources->forms, window.templateId, &FormContext::templateId);
+    if (form == resources->forms.end())
+        return;
+    auto translate = [&](HWND hwnd) {
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+        if (const char* translated = TranslationOf(Spoken().language, form->context, Narrow(text)))
+            SetWindowTextW(hwnd, Widen(translated).c_str());
+    };
+    translate(window.hwnd);
+    for (HWND child = GetWindow(window.hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        translate(child);
+}
+
+// Pixels a control's caption needs, with what its class draws beside the text.
+int CaptionPixels(HWND control)
+{
+    const int length = GetWindowTextLengthW(control);
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    const bool isStatic = IsClass(control, WC_STATICW) && (style & SS_TYPEMASK) != SS_ICON;
+    if (length == 0 || !(isStatic || IsClass(control, WC_BUTTONW)))
+        return 0;
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    if (isStatic)
+        return extent.cx + 2;
+    switch (style & BS_TYPEMASK) {
+    case BS_GROUPBOX:
+        return extent.cx + 2 * metrics.tmAveCharWidth + 8;
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+        return extent.cx + GetSystemMetrics(SM_CXMENUCHECK) + 6;
+    default:
+        return extent.cx + 2 * metrics.tmAveCharWidth;
+    }
+}
+
+// A template whose translated captions do not fit is widened as a whole, as
+// if its font ran wider: the proportions stay and every caption fits.
+void FitCaptions(Window& window)
+{
+    RECT unit{0, 0, 4, 8};
+    MapDialogRect(window.hwnd, &unit);
+    const BaseUnits base{static_cast<double>(unit.right), static_cast<double>(unit.bottom)};
+    struct Placed {
+        HWND control;
+        RECT pixels;
+        Rect dlu;
+    };
+    std::vector<Placed> placed;
+    std::vector<CaptionFit> captions;
+    auto toDlu = [&](long pixels) { return static_cast<int>(std::lround(pixels * 4.0 / base.x)); };
+    for (HWND child = GetWindow(window.hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, window.hwnd, reinterpret_cast<POINT*>(&r), 2);
+        if (r.left > r.right)
+            std::swap(r.left, r.right); // mirrored
+        if (IsClass(child, WC_COMBOBOXW)) {
+            RECT dropped;
+            SendMessageW(child, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+            r.bottom = r.top + (dropped.bottom - dropped.top);
+        }
+        placed.push_back({child, r, {toDlu(r.left), 0, toDlu(r.right) - toDlu(r.left), 0}});
+        captions.push_back({placed.back().dlu.width, CaptionPixels(child)});
+    }
+    const BaseUnits fitted = fw::FitCaptions(base, captions);
+    if (fitted.x <= base.x)
+        return;
+    RECT client;
+    GetClientRect(window.hwnd, &client);
+    const int width = DluToPixelsX(toDlu(client.right), fitted);
+    for (const Placed& p : placed) {
+        const Rect px = DluToPixels(p.dlu, fitted);
+        SetWindowPos(p.control, nullptr, px.x, p.pixels.top, px.width, p.pixels.bottom - p.pixels.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT frame;
+    GetWindowRect(window.hwnd, &frame);
+    SetWindowPos(window.hwnd, nullptr, 0, 0, frame.right - frame.left + width - client.right, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // A minimised window shows its icon centred in its client area.
 void PaintIconic(Window& window)
 {
@@ -105,6 +229,8 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         auto* window = reinterpret_cast<Window*>(lParam);
         window->hwnd = hwnd;
         SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        TranslateCaptions(*window);
+        FitCaptions(*window);
         FillLists(*window);
         return FALSE; // the framework places the focus itself
     }
@@ -379,15 +505,44 @@ bool HasIcon(int iconId)
 void ShowPrompt(Window* owner, std::string_view text)
 {
     MessageBoxW(owner ? owner->hwnd : nullptr, Widen(text).c_str(), Widen(ApplicationTitle()).c_str(),
-                MB_OK | MB_ICONWARNING);
+                MB_OK | MB_ICONWARNING | (Spoken().mirrored ? MB_RTLREADING | MB_RIGHT : 0));
 }
 
-std::string Translate(const char*, const char* text)
+std::string Translate(const char* context, const char* text)
 {
-    return text;
+    const char* translated = TranslationOf(Spoken().language, context, text);
+    return translated ? translated : text;
 }
 
 } // namespace backend
+
+void ChooseLanguage(std::string_view language, bool asWritten)
+{
+    backend::Speech& speech = backend::Spoken();
+    speech.language = language;
+    const char* direction = backend::TranslationOf(language, "QGuiApplication", "QT_LAYOUT_DIRECTION");
+    speech.mirrored = asWritten && direction && std::string_view(direction) == "RTL";
+    // Every window made from now on is laid out right to left, its controls with it.
+    SetProcessDefaultLayout(speech.mirrored ? LAYOUT_RTL : 0);
+}
+
+void ChooseUserLanguage()
+{
+    // The user's display language ("pt-BR"), as the translations name it
+    // ("pt_BR"), or its language alone ("de" for "de-AT"); English otherwise.
+    wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
+    LCIDToLocaleName(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0);
+    std::string wanted = Narrow(name);
+    std::ranges::replace(wanted, '-', '_');
+    const std::string language = wanted.substr(0, wanted.find('_'));
+    const BackendResources* resources = backend::Resources();
+    auto offered = [&](const std::string& candidate) {
+        return resources && std::ranges::any_of(resources->translations, [&](const Translation& t) {
+                   return t.language == candidate;
+               });
+    };
+    ChooseLanguage(offered(wanted) ? wanted : offered(language) ? language : "en");
+}
 
 void WhenFirstShown(std::function<void()> action)
 {

@@ -41,6 +41,13 @@ public:
 
 } // namespace backend
 
+// The language the windows and prompts speak from now on ("de", "pt_BR"; a
+// language without translations is English), mirrored if it is written right
+// to left, unless asWritten is false.
+void ChooseLanguage(std::string_view language, bool asWritten = true);
+// The user's display language, where there are translations for it.
+void ChooseUserLanguage();
+
 // UTF-8 and UTF-16, as the window system takes its text.
 [[nodiscard]] std::wstring Widen(std::string_view text);
 [[nodiscard]] std::string Narrow(std::wstring_view text);

@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Vornaby developers
 # SPDX-License-Identifier: MIT
-"""make_resources.py OUT_DIR ICON_ID PNG... -- FORM.ui...
+"""make_resources.py OUT_DIR ICON_ID PNG... -- FORM.ui... -- TRANSLATION.ts...
 
 Makes the Windows build's resources from the same sources as the Qt build's:
 each Designer form becomes a DIALOGEX template (geometry already in dialog
 units, children in tab order), the PNG artwork becomes one icon, and the combo
-boxes' initial lists, which a template cannot hold, become a table for the
-framework. Writes OUT_DIR/vornaby.rc, OUT_DIR/vornaby.ico and
+boxes' initial lists, which a template cannot hold, and the translations
+become tables for the framework. Writes OUT_DIR/vornaby.rc, OUT_DIR/vornaby.ico and
 OUT_DIR/Win32ProgramResources.cpp."""
 import json
 import os
@@ -202,9 +202,22 @@ def cpp_string(text):
     return json.dumps(text, ensure_ascii=False)
 
 
+def translations(paths):
+    """(language, context, source, translation) of every finished translation."""
+    rows = []
+    for path in paths:
+        root = ET.parse(path).getroot()
+        for context in root.iter("context"):
+            for message in context.iter("message"):
+                done = message.find("translation")
+                if done is not None and done.text and done.get("type") not in ("unfinished", "obsolete", "vanished"):
+                    rows.append((root.get("language"), context.findtext("name"), message.findtext("source"), done.text))
+    return rows
+
+
 def main(argv):
-    split = argv.index("--")
-    out, icon_id, pngs, forms = argv[1], int(argv[2]), argv[3:split], argv[split + 1:]
+    split, split2 = argv.index("--"), len(argv) - argv[::-1].index("--") - 1
+    out, icon_id, pngs, forms, ts = argv[1], int(argv[2]), argv[3:split], argv[split + 1:split2], argv[split2 + 1:]
     os.makedirs(out, exist_ok=True)
     icon(pngs, os.path.join(out, "vornaby.ico"))
     dialogs = [dialog(form) for form in forms]
@@ -228,9 +241,16 @@ def main(argv):
     cpp.append("};")
     cpp.append(f"constexpr int kTemplates[] = {{{', '.join(str(tid) for tid, _, _ in dialogs)}}};")
     cpp.append(f"constexpr int kIcons[] = {{{icon_id}}};")
+    cpp.append("constexpr fw::FormContext kForms[] = {")
+    cpp += [f"    {{{tid}, {cpp_string(ET.parse(form).getroot().findtext('class'))}}},"
+            for (tid, _, _), form in zip(dialogs, forms)]
+    cpp.append("};")
+    cpp.append("constexpr fw::Translation kTranslations[] = {")
+    cpp += [f"    {{{', '.join(cpp_string(field) for field in row)}}}," for row in translations(ts)]
+    cpp.append("};")
     cpp += ["", "} // namespace", "",
             "const fw::BackendResources& ProgramBackendResources()", "{",
-            "    static const fw::BackendResources resources{kTemplates, kLists, kIcons};",
+            "    static const fw::BackendResources resources{kTemplates, kLists, kIcons, kForms, kTranslations};",
             "    return resources;", "}", ""]
     with open(os.path.join(out, "Win32ProgramResources.cpp"), "w", encoding="utf-8") as f:
         f.write("\n".join(cpp))

@@ -340,11 +340,16 @@ Rect ClientRect(Window window)
 
 std::vector<Placed> Layout(Window window)
 {
+    // As seen: from the client area's left edge on the screen, mirrored or not.
+    RECT client;
+    GetClientRect(Hwnd(window), &client);
+    MapWindowPoints(Hwnd(window), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const POINT origin{std::min(client.left, client.right), client.top};
     std::vector<Placed> placed;
     for (HWND child : Children(window)) {
         RECT r;
         GetWindowRect(child, &r);
-        MapWindowPoints(nullptr, Hwnd(window), reinterpret_cast<POINT*>(&r), 2);
+        OffsetRect(&r, -origin.x, -origin.y);
         const bool captioned = (IsClass(child, WC_STATICW) && !IsPicture(child)) || IsClass(child, WC_BUTTONW);
         const std::wstring caption = captioned ? WideText(child) : std::wstring();
         HDC dc = GetDC(child);
@@ -507,9 +512,10 @@ bool WaitUntil(const std::function<bool()>& condition, int ms)
     return true;
 }
 
-bool UseLanguage(const std::string&, bool)
+bool UseLanguage(const std::string& language, bool asWritten)
 {
-    return false;
+    ChooseLanguage(language, asWritten);
+    return true;
 }
 
 std::optional<std::string> EditMenuFirstItem(Window, int)
