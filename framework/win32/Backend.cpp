@@ -13,11 +13,11 @@
 #include "framework/win32/Win32Window.h"
 
 #include <algorithm>
-#include <vector>
 #include <cmath>
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace fw {
 
