@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: MIT
 # check_installer.sh SETUP.EXE: under Wine, in the prefix WINEPREFIX on
 # DISPLAY, a silent install puts the program, its Start-menu entry and its
-# uninstall entry in place, the installed program starts, and a silent
-# uninstall takes away all of it, leaving the prefix as it found it.
+# uninstall entry in place, the installed program starts and closes without
+# writing to the user's registry, and a silent uninstall takes away all of
+# it, leaving the prefix's files as it found them.
 set -euo pipefail
 setup=$1
 here=$(dirname "$0")
@@ -31,13 +32,29 @@ for value in DisplayName DisplayVersion Publisher DisplayIcon UninstallString Qu
 done
 grep -q "DisplayVersion *REG_SZ *1.0.0.1" <<<"$entry" || fail "the uninstall entry's version is not 1.0.0.1"
 
-# The installed program opens its window.
+# The installed program opens its window, closes when the desktop asks, and writes no
+# registry value of the user's (the machine's part changes with every start
+# of Wine's own desktop).
+user_keys() {
+  "$wine" reg export HKCU "$WINEPREFIX/user-keys.reg" /y >/dev/null 2>&1
+  settle
+  iconv -f UTF-16 -t UTF-8 "$WINEPREFIX/user-keys.reg"
+}
+keys_before=$(user_keys)
+grep -q '^\[HKEY_CURRENT_USER' <<<"$keys_before" || fail "the user's registry could not be read"
 "$wine" "$installed/Vornaby.exe" &
 program=$!
 . "$here/../e2e/wait-for.sh"
-wait_for 30 xdotool search --onlyvisible --name '^Vornaby$' >/dev/null || fail "the installed program shows no window"
+if wait_for 30 xdotool search --onlyvisible --name '^Vornaby$'; then
+  wmctrl -i -c "$(xdotool search --onlyvisible --name '^Vornaby$' | head -n1)"
+  wait_for 10 bash -c "! kill -0 $program" || fail "the installed program did not end when closed"
+else
+  fail "the installed program shows no window"
+fi
 kill $program 2>/dev/null || true
-/usr/lib/wine/wineserver64 -k || true
+settle
+[ "$keys_before" = "$(user_keys)" ] || fail "a run of the program changed the user's registry"
+rm -f "$WINEPREFIX/user-keys.reg"
 
 "$wine" "$installed/Uninstall.exe" /S
 settle
