@@ -189,7 +189,7 @@ void After(int ms, std::function<void()> action);
 bool WaitUntil(const std::function<bool()>& condition, int ms);
 // Switches the program's texts to language ("en" for the program's own),
 // laid out in its own direction or, with asWritten false, left to right;
-// false where the backend has no translations.
+// false where the backend cannot.
 bool UseLanguage(const std::string& language, bool asWritten = true);
 // The first item of a field's own edit menu, where the backend makes that
 // menu (the Qt backend does; the window system's own menu is its own).
