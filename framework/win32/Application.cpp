@@ -19,7 +19,7 @@ void RegisterCommonControls()
 {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_STANDARD_CLASSES | ICC_BAR_CLASSES; // the slider is a bar class
+    controls.dwICC = ICC_WIN95_CLASSES; // the classic set, the slider's class among them
     InitCommonControlsEx(&controls);
 }
 

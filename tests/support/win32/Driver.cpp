@@ -6,6 +6,7 @@
 // then the message loop run until nothing waits.
 #include "support/Harness.h"
 
+#include "framework/WinApp.h"
 #include "framework/win32/Win32Window.h"
 
 #include <algorithm>
@@ -527,8 +528,7 @@ namespace driver {
 
 std::shared_ptr<void> Start(int&, char**)
 {
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    RegisterCommonControls(); // as the program does before its first window
     return nullptr;
 }
 
