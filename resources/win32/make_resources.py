@@ -93,7 +93,15 @@ def dialog(form):
              'FONT 8, "MS Shell Dlg", 0, 0, 0x1',
              "BEGIN"]
     lists = []
-    for child in root.findall("widget"):
+    # A label goes just before the field it names: a screen reader names a
+    # field by the static text before it. Only tab stops make the tab order,
+    # so that stays as the form has it.
+    children = root.findall("widget")
+    for label in [c for c in children if prop(c, "buddy") is not None]:
+        children.remove(label)
+        field = next(c for c in children if c.get("name") == prop(label, "buddy").text)
+        children.insert(children.index(field), label)
+    for child in children:
         lines.append("    " + control_line(child))
         items = [i[0][0].text for i in child.findall("item")]
         if items:

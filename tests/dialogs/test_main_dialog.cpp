@@ -62,6 +62,10 @@ TEST_CASE_FIXTURE(Desk, "the window opens in its first state")
         const std::string durationHint = "(" + std::to_string(kMinDurationMs) + "-" + std::to_string(kMaxDurationMs) + ")";
         REQUIRE(statics == Strings{frequencyHint, durationHint, "Advanced Mode", "Frequency(hz)", "Frequency(hz)",
                                    "Simple Mode", "time(ms)"});
+        // A screen reader names each field by its label.
+        REQUIRE(LabelOf(w, IDC_PRESET) == "Frequency(hz)");
+        REQUIRE(LabelOf(w, IDC_FREQUENCY) == "Frequency(hz)");
+        REQUIRE(LabelOf(w, IDC_DURATION) == "time(ms)");
         // Every control of the template carries a declared identifier, and
         // every declared one is in the template.
         REQUIRE(ControlIds(w) == std::vector<int>(std::begin(kMainFormControls), std::end(kMainFormControls)));

@@ -131,6 +131,9 @@ struct SliderState {
 [[nodiscard]] bool Visible(Window window);
 [[nodiscard]] bool Minimized(Window window);
 [[nodiscard]] Window Owner(Window window);
+// The caption of the label that names a field for a screen reader (Qt: its
+// buddy; Windows: the static text just before it), empty if none does.
+[[nodiscard]] std::string LabelOf(Window window, int id);
 // The window shows a picture (an icon in a static control).
 [[nodiscard]] bool ShowsPicture(Window window);
 // The window carries the program's icon in the sizes its frame and the task

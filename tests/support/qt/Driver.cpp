@@ -200,6 +200,15 @@ Window Owner(Window window)
     return {Widget(window)->parentWidget()};
 }
 
+std::string LabelOf(Window window, int id)
+{
+    const QWidget* field = ControlOf(window, id);
+    for (const QLabel* label : Widget(window)->findChildren<QLabel*>())
+        if (label->buddy() == field)
+            return Utf8(label->text());
+    return {};
+}
+
 bool ShowsPicture(Window window)
 {
     const auto labels = Widget(window)->findChildren<QLabel*>();

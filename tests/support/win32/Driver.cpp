@@ -317,6 +317,12 @@ Window Owner(Window window)
     return {GetWindow(Hwnd(window), GW_OWNER)};
 }
 
+std::string LabelOf(Window window, int id)
+{
+    HWND before = GetWindow(ControlOf(window, id), GW_HWNDPREV);
+    return before && IsClass(before, WC_STATICW) && !IsPicture(before) ? TextOf(before) : std::string();
+}
+
 bool ShowsPicture(Window window)
 {
     const std::vector<HWND> children = Children(window);
