@@ -10,6 +10,7 @@
 #include "support/ProbeDlg.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <string>
 
@@ -134,6 +135,25 @@ TEST_CASE_FIXTURE(Desk, "the window speaks every shipped language, mirrored wher
         }
         UseLanguage("en");
     }
+}
+
+// Run on a German and on a Hebrew desktop (LANG), each a test of its own.
+TEST_CASE_FIXTURE(Desk, "the window speaks the desktop's language")
+{
+    const std::string desktop = std::getenv("LANG") ? std::getenv("LANG") : "";
+    const bool hebrew = desktop.starts_with("he");
+    REQUIRE_MESSAGE((hebrew || desktop.starts_with("de")), "for a German or Hebrew desktop, not LANG=" << desktop);
+    UseDesktopLanguage();
+    ProbeDlg dialog;
+    RunModal(dialog, [&](Window w) {
+        REQUIRE(Text(w, IDC_PLAY) == (hebrew ? "נגן" : "Abspielen"));
+        std::map<std::string, Rect> at;
+        for (const Placed& control : Layout(w))
+            at[control.caption] = control.rect;
+        // Read from the right in Hebrew: "play" is left of "About" there.
+        REQUIRE((at[Text(w, IDC_PLAY)].x < at[Text(w, IDC_ABOUT)].x) == hebrew);
+    });
+    UseLanguage("en");
 }
 
 TEST_CASE_FIXTURE(Desk, "play in simple mode sounds the preset for 300 ms")

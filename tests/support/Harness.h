@@ -194,6 +194,8 @@ bool WaitUntil(const std::function<bool()>& condition, int ms);
 // laid out in its own direction or, with asWritten false, left to right;
 // false where the backend cannot.
 bool UseLanguage(const std::string& language, bool asWritten = true);
+// Switches to the desktop's language, as the program does when it starts.
+void UseDesktopLanguage();
 // The first item of a field's own edit menu, where the backend makes that
 // menu (the Qt backend does; the window system's own menu is its own).
 [[nodiscard]] std::optional<std::string> EditMenuFirstItem(Window window, int id);

@@ -363,6 +363,11 @@ bool UseLanguage(const std::string& language, bool asWritten)
     return true;
 }
 
+void UseDesktopLanguage()
+{
+    InstallTranslations(QLocale::system());
+}
+
 std::optional<std::string> EditMenuFirstItem(Window window, int id)
 {
     auto* edit = qobject_cast<QLineEdit*>(ControlOf(window, id));

@@ -525,6 +525,11 @@ bool UseLanguage(const std::string& language, bool asWritten)
     return true;
 }
 
+void UseDesktopLanguage()
+{
+    ChooseUserLanguage();
+}
+
 std::optional<std::string> EditMenuFirstItem(Window, int)
 {
     return std::nullopt;
