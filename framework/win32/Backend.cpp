@@ -120,9 +120,7 @@ void TranslateCaptions(Window& window)
     if (form == resources->forms.end())
         return;
     auto translate = [&](HWND hwnd) {
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-        if (const char* translated = TranslationOf(Spoken().language, form->context, Narrow(text)))
+        if (const char* translated = TranslationOf(Spoken().language, form->context, Narrow(WindowText(hwnd))))
             SetWindowTextW(hwnd, Widen(translated).c_str());
     };
     translate(window.hwnd);
@@ -133,31 +131,22 @@ void TranslateCaptions(Window& window)
 // Pixels a control's caption needs, with what its class draws beside the text.
 int CaptionPixels(HWND control)
 {
-    const int length = GetWindowTextLengthW(control);
     const LONG style = GetWindowLongW(control, GWL_STYLE);
     const bool isStatic = IsClass(control, WC_STATICW) && (style & SS_TYPEMASK) != SS_ICON;
-    if (length == 0 || !(isStatic || IsClass(control, WC_BUTTONW)))
+    const std::wstring text = WindowText(control);
+    if (text.empty() || !(isStatic || IsClass(control, WC_BUTTONW)))
         return 0;
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
+    const TextExtent extent = MeasureText(control, text);
     if (isStatic)
-        return extent.cx + 2;
+        return extent.width + 2;
     switch (style & BS_TYPEMASK) {
     case BS_GROUPBOX:
-        return extent.cx + 2 * metrics.tmAveCharWidth + 8;
+        return extent.width + 2 * extent.averageCharWidth + 8;
     case BS_CHECKBOX:
     case BS_AUTOCHECKBOX:
-        return extent.cx + GetSystemMetrics(SM_CXMENUCHECK) + 6;
+        return extent.width + GetSystemMetrics(SM_CXMENUCHECK) + 6;
     default:
-        return extent.cx + 2 * metrics.tmAveCharWidth;
+        return extent.width + 2 * extent.averageCharWidth;
     }
 }
 
@@ -401,11 +390,7 @@ bool HasControl(Window* window, int id)
 std::string GetText(Window* window, int id)
 {
     HWND control = Find(window, id);
-    if (!control)
-        return {};
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
+    return control ? Narrow(WindowText(control)) : std::string();
 }
 
 void SetText(Window* window, int id, std::string_view text)
@@ -515,6 +500,26 @@ std::string Translate(const char* context, const char* text)
 }
 
 } // namespace backend
+
+std::wstring WindowText(HWND window)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+TextExtent MeasureText(HWND control, std::wstring_view text)
+{
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &extent);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return {static_cast<int>(extent.cx), static_cast<int>(metrics.tmHeight), static_cast<int>(metrics.tmAveCharWidth)};
+}
 
 void ChooseLanguage(std::string_view language, bool asWritten)
 {

@@ -48,6 +48,16 @@ void ChooseLanguage(std::string_view language, bool asWritten = true);
 // The user's display language, where there are translations for it.
 void ChooseUserLanguage();
 
+// A window's or control's text.
+[[nodiscard]] std::wstring WindowText(HWND window);
+// How much room text takes in a control's own font.
+struct TextExtent {
+    int width = 0;
+    int lineHeight = 0;
+    int averageCharWidth = 0;
+};
+[[nodiscard]] TextExtent MeasureText(HWND control, std::wstring_view text);
+
 // UTF-8 and UTF-16, as the window system takes its text.
 [[nodiscard]] std::wstring Widen(std::string_view text);
 [[nodiscard]] std::string Narrow(std::wstring_view text);

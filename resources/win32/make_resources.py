@@ -107,7 +107,7 @@ def dialog(form):
         if items:
             lists.append((tid, number(child, "controlId"), items))
     lines.append("END")
-    return tid, "\n".join(lines), lists
+    return tid, "\n".join(lines), lists, root.get("name")
 
 
 def png_rows(data):
@@ -235,23 +235,22 @@ def main(argv):
           *[f"#ifndef {name}\n#define {name} {value}\n#endif" for name, value in
             (("TBS_HORIZONTAL", "0x0000"), ("TBS_TOP", "0x0004"), ("TBS_NOTICKS", "0x0010"))], "",
           f'{icon_id} ICON "vornaby.ico"', ""]
-    rc += [text + "\n" for _, text, _ in dialogs]
+    rc += [text + "\n" for _, text, _, _ in dialogs]
     with open(os.path.join(out, "vornaby.rc"), "w", encoding="utf-8") as f:
         f.write("\n".join(rc))
     cpp = ["// Made by make_resources.py from the Designer forms; not to be edited.",
            '#include "framework/win32/Win32Resources.h"', '#include "resources/ProgramResources.h"', "",
            "namespace {", ""]
-    lists = [entry for _, _, entries in dialogs for entry in entries]
+    lists = [entry for _, _, entries, _ in dialogs for entry in entries]
     for n, (tid, cid, items) in enumerate(lists):
         cpp.append(f"constexpr const char* kItems{n}[] = {{{', '.join(cpp_string(i) for i in items)}}};")
     cpp.append("constexpr fw::ListItems kLists[] = {")
     cpp += [f"    {{{tid}, {cid}, kItems{n}}}," for n, (tid, cid, _) in enumerate(lists)]
     cpp.append("};")
-    cpp.append(f"constexpr int kTemplates[] = {{{', '.join(str(tid) for tid, _, _ in dialogs)}}};")
+    cpp.append(f"constexpr int kTemplates[] = {{{', '.join(str(tid) for tid, _, _, _ in dialogs)}}};")
     cpp.append(f"constexpr int kIcons[] = {{{icon_id}}};")
     cpp.append("constexpr fw::FormContext kForms[] = {")
-    cpp += [f"    {{{tid}, {cpp_string(ET.parse(form).getroot().findtext('class'))}}},"
-            for (tid, _, _), form in zip(dialogs, forms)]
+    cpp += [f"    {{{tid}, {cpp_string(context)}}}," for tid, _, _, context in dialogs]
     cpp.append("};")
     cpp.append("constexpr fw::Translation kTranslations[] = {")
     cpp += [f"    {{{', '.join(cpp_string(field) for field in row)}}}," for row in translations(ts)]

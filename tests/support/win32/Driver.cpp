@@ -49,16 +49,9 @@ bool IsPicture(HWND control)
     return IsClass(control, WC_STATICW) && (Style(control) & SS_TYPEMASK) == SS_ICON;
 }
 
-std::wstring WideText(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 std::string TextOf(HWND window)
 {
-    return Narrow(WideText(window));
+    return Narrow(WindowText(window));
 }
 
 std::vector<HWND> Children(Window window)
@@ -298,7 +291,7 @@ std::string SelectedText(Window window)
         return {};
     DWORD start = 0, end = 0;
     SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const std::wstring text = WideText(focus);
+    const std::wstring text = WindowText(focus);
     return end > start && end <= text.size() ? Narrow(std::wstring_view(text).substr(start, end - start)) : std::string();
 }
 
@@ -358,19 +351,11 @@ std::vector<Placed> Layout(Window window)
         GetWindowRect(child, &r);
         OffsetRect(&r, -origin.x, -origin.y);
         const bool captioned = (IsClass(child, WC_STATICW) && !IsPicture(child)) || IsClass(child, WC_BUTTONW);
-        const std::wstring caption = captioned ? WideText(child) : std::wstring();
-        HDC dc = GetDC(child);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)));
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
-        TEXTMETRICW metrics{};
-        GetTextMetricsW(dc, &metrics);
-        SelectObject(dc, old);
-        ReleaseDC(child, dc);
+        const std::wstring caption = captioned ? WindowText(child) : std::wstring();
+        const TextExtent extent = MeasureText(child, caption);
         placed.push_back({std::to_string(GetDlgCtrlID(child)) + "#" + std::to_string(placed.size()),
                           {r.left, r.top, r.right - r.left, r.bottom - r.top}, Narrow(caption),
-                          caption.empty() ? 0 : static_cast<int>(extent.cx), static_cast<int>(metrics.tmHeight),
-                          IsGroupBox(child)});
+                          caption.empty() ? 0 : extent.width, extent.lineHeight, IsGroupBox(child)});
     }
     return placed;
 }
