@@ -79,6 +79,25 @@ void Settle()
     }
 }
 
+// The control that has the keyboard focus in the window, or none. When a
+// window over it closes, the window gets its focus back once the window
+// manager activates it again, a moment later: a live window is given a
+// second for that.
+HWND FocusIn(Window window)
+{
+    const HWND hwnd = Hwnd(window);
+    const ULONGLONG until = GetTickCount64() + 1000;
+    for (;;) {
+        HWND focus = GetFocus();
+        if (focus && GetAncestor(focus, GA_ROOT) == hwnd)
+            return focus;
+        if (!IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd) || GetTickCount64() > until)
+            return nullptr;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        Settle();
+    }
+}
+
 void Post(HWND to, UINT message, WPARAM wParam, LPARAM lParam)
 {
     PostMessageW(to, message, wParam, lParam);
@@ -276,8 +295,8 @@ SliderState Slider(Window window, int id)
 
 int Focused(Window window)
 {
-    HWND focus = GetFocus();
-    if (!focus || GetAncestor(focus, GA_ROOT) != Hwnd(window))
+    HWND focus = FocusIn(window);
+    if (!focus)
         return -1;
     if (GetParent(focus) != Hwnd(window))
         focus = GetParent(focus); // the combo box, not its inner field
@@ -286,8 +305,8 @@ int Focused(Window window)
 
 std::string SelectedText(Window window)
 {
-    HWND focus = GetFocus();
-    if (!focus || GetAncestor(focus, GA_ROOT) != Hwnd(window))
+    HWND focus = FocusIn(window);
+    if (!focus)
         return {};
     DWORD start = 0, end = 0;
     SendMessageW(focus, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -386,8 +405,8 @@ void Focus(Window window, int id)
 
 void Press(Window window, Key key)
 {
-    HWND focus = GetFocus();
-    PostKey(focus && GetAncestor(focus, GA_ROOT) == Hwnd(window) ? focus : Hwnd(window), VirtualKey(key));
+    HWND focus = FocusIn(window);
+    PostKey(focus ? focus : Hwnd(window), VirtualKey(key));
     Settle();
     RethrowFailure();
 }
