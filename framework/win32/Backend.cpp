@@ -43,6 +43,12 @@ std::string Narrow(std::wstring_view text)
     return narrow;
 }
 
+bool IsClass(HWND control, const wchar_t* name)
+{
+    wchar_t found[64] = {};
+    return control && GetClassNameW(control, found, 64) > 0 && lstrcmpiW(found, name) == 0;
+}
+
 namespace backend {
 
 namespace {
@@ -65,12 +71,6 @@ HWND Find(Window* window, int id)
     // is a child of the combo box, and its identifier (1001) may be another
     // control's.
     return id == 0 ? window->hwnd : GetDlgItem(window->hwnd, id);
-}
-
-bool IsClass(HWND control, const wchar_t* name)
-{
-    wchar_t found[64] = {};
-    return control && GetClassNameW(control, found, 64) > 0 && lstrcmpiW(found, name) == 0;
 }
 
 void FillLists(Window& window)
@@ -221,7 +221,12 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         TranslateCaptions(*window);
         FitCaptions(*window);
         FillLists(*window);
+        NameTrackbars(hwnd);
         return FALSE; // the framework places the focus itself
+    }
+    if (message == WM_DESTROY) {
+        ForgetTrackbarNames(hwnd);
+        return FALSE;
     }
     Window* window = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!window || !window->dialog)

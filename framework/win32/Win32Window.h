@@ -48,6 +48,14 @@ void ChooseLanguage(std::string_view language, bool asWritten = true);
 // The user's display language, where there are translations for it.
 void ChooseUserLanguage();
 
+// The control is of the window class name (WC_BUTTONW, TRACKBAR_CLASSW...).
+[[nodiscard]] bool IsClass(HWND control, const wchar_t* name);
+
+// Tells screen readers each trackbar's name (its template text) while the
+// dialog lives, and forgets them when it goes.
+void NameTrackbars(HWND dialog);
+void ForgetTrackbarNames(HWND dialog);
+
 // A window's or control's text.
 [[nodiscard]] std::wstring WindowText(HWND window);
 // How much room text takes in a control's own font.

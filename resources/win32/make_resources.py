@@ -74,7 +74,9 @@ def control_line(widget):
         return f'CONTROL {rc_string(text_of(widget, "title"))}, -1, "Button", BS_GROUPBOX, {at}'
     if kind == "QSlider":
         style = ["TBS_HORIZONTAL", "TBS_NOTICKS", "TBS_TOP", "WS_TABSTOP"] + disabled
-        return f'CONTROL "", {cid}, "msctls_trackbar32", {" | ".join(style)}, {at}'
+        # A trackbar shows no text: its text is the name a screen reader gives it.
+        name = rc_string(text_of(widget, "accessibleName"))
+        return f'CONTROL {name}, {cid}, "msctls_trackbar32", {" | ".join(style)}, {at}'
     raise SystemExit(f"make_resources: no Windows control for {kind}")
 
 

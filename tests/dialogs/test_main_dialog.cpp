@@ -63,10 +63,12 @@ TEST_CASE_FIXTURE(Desk, "the window opens in its first state")
         const std::string durationHint = "(" + std::to_string(kMinDurationMs) + "-" + std::to_string(kMaxDurationMs) + ")";
         REQUIRE(statics == Strings{frequencyHint, durationHint, "Advanced Mode", "Frequency(hz)", "Frequency(hz)",
                                    "Simple Mode", "time(ms)"});
-        // A screen reader names each field by its label.
+        // A screen reader names each control, a field by its label.
+        for (const auto& [id, name] : std::map<int, std::string>{
+                 {IDC_ABOUT, "About"}, {IDC_PLAY, "play"}, {IDC_FREQUENCY, "Frequency(hz)"},
+                 {IDC_DURATION, "time(ms)"}, {IDC_ADVANCED, "Advanced  Mode"}, {IDC_SLIDER, "Frequency slider"}})
+            REQUIRE(AccessibleName(w, id) == name);
         REQUIRE(LabelOf(w, IDC_PRESET) == "Frequency(hz)");
-        REQUIRE(LabelOf(w, IDC_FREQUENCY) == "Frequency(hz)");
-        REQUIRE(LabelOf(w, IDC_DURATION) == "time(ms)");
         // Every control of the template carries a declared identifier, and
         // every declared one is in the template.
         REQUIRE(ControlIds(w) == std::vector<int>(std::begin(kMainFormControls), std::end(kMainFormControls)));
@@ -147,6 +149,7 @@ TEST_CASE_FIXTURE(Desk, "the window speaks the desktop's language")
     ProbeDlg dialog;
     RunModal(dialog, [&](Window w) {
         REQUIRE(Text(w, IDC_PLAY) == (hebrew ? "נגן" : "Abspielen"));
+        REQUIRE(AccessibleName(w, IDC_SLIDER) == (hebrew ? "מחוון תדר" : "Frequenzregler"));
         std::map<std::string, Rect> at;
         for (const Placed& control : Layout(w))
             at[control.caption] = control.rect;

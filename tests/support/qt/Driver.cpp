@@ -9,6 +9,7 @@
 #include "framework/qt/QtResources.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -207,6 +208,12 @@ std::string LabelOf(Window window, int id)
         if (label->buddy() == field)
             return Utf8(label->text());
     return {};
+}
+
+std::string AccessibleName(Window window, int id)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(ControlOf(window, id));
+    return accessible ? Utf8(accessible->text(QAccessible::Name)) : std::string();
 }
 
 bool ShowsPicture(Window window)

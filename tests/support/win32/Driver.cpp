@@ -9,6 +9,8 @@
 #include "framework/WinApp.h"
 #include "framework/win32/Win32Window.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <map>
 
@@ -26,12 +28,6 @@ HWND ControlOf(Window window, int id)
     HWND control = Hwnd(window) ? GetDlgItem(Hwnd(window), id) : nullptr;
     REQUIRE_MESSAGE(control, "no control " << id);
     return control;
-}
-
-bool IsClass(HWND control, const wchar_t* name)
-{
-    wchar_t found[64] = {};
-    return GetClassNameW(control, found, 64) > 0 && lstrcmpiW(found, name) == 0;
 }
 
 LONG Style(HWND control)
@@ -333,6 +329,25 @@ std::string LabelOf(Window window, int id)
 {
     HWND before = GetWindow(ControlOf(window, id), GW_HWNDPREV);
     return before && IsClass(before, WC_STATICW) && !IsPicture(before) ? TextOf(before) : std::string();
+}
+
+std::string AccessibleName(Window window, int id)
+{
+    // Windows' own proxy for the control, as a screen reader in another
+    // process gets it.
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(ControlOf(window, id), static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible), reinterpret_cast<void**>(&accessible))))
+        return {};
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const bool named = accessible->get_accName(self, &name) == S_OK && name;
+    const std::string text = named ? Narrow(name) : std::string();
+    SysFreeString(name);
+    accessible->Release();
+    return text;
 }
 
 bool ShowsPicture(Window window)
