@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>نغمات نقية لاختبارات السمع، صُنعت باستخدام Qt وALSA.</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>نغمات نقية لاختبارات السمع.</translation>
     </message>
 </context>
 <context>

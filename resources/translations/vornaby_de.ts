@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>Reine Töne für Hörtests, erstellt mit Qt und ALSA.</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>Reine Töne für Hörtests.</translation>
     </message>
 </context>
 <context>

@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>Tonos puros para pruebas de audición, hecho con Qt y ALSA.</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>Tonos puros para pruebas de audición.</translation>
     </message>
 </context>
 <context>

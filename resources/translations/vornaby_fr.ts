@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>Des sons purs pour tester l&apos;audition, conçu avec Qt et ALSA.</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>Des sons purs pour tester l&apos;audition.</translation>
     </message>
 </context>
 <context>

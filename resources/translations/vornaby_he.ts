@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>צלילים טהורים לבדיקות שמיעה, נבנה עם Qt ו-ALSA.</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>צלילים טהורים לבדיקות שמיעה.</translation>
     </message>
 </context>
 <context>

@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>Toni puri per test dell&apos;udito, realizzato con Qt e ALSA.</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>Toni puri per test dell&apos;udito.</translation>
     </message>
 </context>
 <context>

@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>聴力テストのための純音。Qt と ALSA で作成。</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>聴力テストのための純音。</translation>
     </message>
 </context>
 <context>

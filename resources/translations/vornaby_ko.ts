@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>청력 테스트를 위한 순음, Qt와 ALSA로 제작.</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>청력 테스트를 위한 순음.</translation>
     </message>
 </context>
 <context>

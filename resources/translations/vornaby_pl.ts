@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>Czyste tony do testów słuchu, stworzone w Qt i ALSA.</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>Czyste tony do testów słuchu.</translation>
     </message>
 </context>
 <context>

@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>Tons puros para testes de audição, feito com Qt e ALSA.</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>Tons puros para testes de audição.</translation>
     </message>
 </context>
 <context>

@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>Чистые тоны для проверки слуха, создано на Qt и ALSA.</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>Чистые тоны для проверки слуха.</translation>
     </message>
 </context>
 <context>

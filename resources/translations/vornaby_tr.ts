@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>İşitme testleri için saf tonlar, Qt ve ALSA ile yapıldı.</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>İşitme testleri için saf tonlar.</translation>
     </message>
 </context>
 <context>

@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>Чисті тони для перевірки слуху, створено на Qt і ALSA.</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>Чисті тони для перевірки слуху.</translation>
     </message>
 </context>
 <context>

@@ -30,8 +30,8 @@
     </message>
     <message>
         <location filename="../about_form.ui" line="35"/>
-        <source>Pure tones for listening tests, made with Qt and ALSA.</source>
-        <translation>用于听力测试的纯音，使用 Qt 和 ALSA 制作。</translation>
+        <source>Pure tones for listening tests.</source>
+        <translation>用于听力测试的纯音。</translation>
     </message>
 </context>
 <context>
