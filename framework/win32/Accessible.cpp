@@ -6,6 +6,8 @@
 #include <initguid.h> // the accessibility service's identifiers, defined here
 #include <oleacc.h>
 
+#include <vector>
+
 namespace fw {
 
 namespace {
@@ -18,15 +20,20 @@ namespace {
 template <typename Change>
 void ForEachTrackbar(HWND dialog, Change change)
 {
+    std::vector<HWND> trackbars;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsClass(child, TRACKBAR_CLASSW))
+            trackbars.push_back(child);
+    if (trackbars.empty())
+        return;
     static const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     (void)com; // already initialised, in either apartment, is as good
     IAccPropServices* service = nullptr;
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                                 reinterpret_cast<void**>(&service))))
         return;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (IsClass(child, TRACKBAR_CLASSW))
-            change(*service, child);
+    for (HWND trackbar : trackbars)
+        change(*service, trackbar);
     service->Release();
 }
 

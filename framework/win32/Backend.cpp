@@ -221,7 +221,6 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         TranslateCaptions(*window);
         FitCaptions(*window);
         FillLists(*window);
-        NameTrackbars(hwnd);
         return FALSE; // the framework places the focus itself
     }
     if (message == WM_DESTROY) {
@@ -338,6 +337,9 @@ int RunModal(Window* window)
     Centre(*window);
     ShowWindow(window->hwnd, SW_SHOW);
     UpdateWindow(window->hwnd);
+    // Once the window is on the screen: the accessibility service takes a
+    // moment to load.
+    NameTrackbars(window->hwnd);
     if (auto action = std::exchange(FirstShown(), {}))
         action();
     while (!window->ended && RunLoopTurn(true) != LoopTurn::Quit) {
