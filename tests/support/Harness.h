@@ -134,9 +134,15 @@ struct SliderState {
 // The caption of the label that names a field for a screen reader (Qt: its
 // buddy; Windows: the static text just before it), empty if none does.
 [[nodiscard]] std::string LabelOf(Window window, int id);
-// The name a screen reader reads for a control, from the platform's own
-// accessibility layer (Qt's, which AT-SPI relays; Windows' IAccessible).
-[[nodiscard]] std::string AccessibleName(Window window, int id);
+// What a screen reader reads for a control, from the platform's own
+// accessibility layer (Qt's, which AT-SPI relays; Windows' IAccessible): its
+// name, and its role ("push button", "check box", "text", "slider"; empty
+// for any other, such as Wine's generic "client").
+struct Accessible {
+    std::string name;
+    std::string role;
+};
+[[nodiscard]] Accessible AccessibleOf(Window window, int id);
 // The window shows a picture (an icon in a static control).
 [[nodiscard]] bool ShowsPicture(Window window);
 // The window carries the program's icon in the sizes its frame and the task

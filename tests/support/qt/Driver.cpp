@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <memory>
 
 namespace test {
@@ -210,10 +211,17 @@ std::string LabelOf(Window window, int id)
     return {};
 }
 
-std::string AccessibleName(Window window, int id)
+Accessible AccessibleOf(Window window, int id)
 {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(ControlOf(window, id));
-    return accessible ? Utf8(accessible->text(QAccessible::Name)) : std::string();
+    if (!accessible)
+        return {};
+    static const std::map<QAccessible::Role, std::string> roles{{QAccessible::Button, "push button"},
+                                                                {QAccessible::CheckBox, "check box"},
+                                                                {QAccessible::EditableText, "text"},
+                                                                {QAccessible::Slider, "slider"}};
+    const auto role = roles.find(accessible->role());
+    return {Utf8(accessible->text(QAccessible::Name)), role == roles.end() ? std::string() : role->second};
 }
 
 bool ShowsPicture(Window window)

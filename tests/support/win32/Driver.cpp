@@ -331,7 +331,7 @@ std::string LabelOf(Window window, int id)
     return before && IsClass(before, WC_STATICW) && !IsPicture(before) ? TextOf(before) : std::string();
 }
 
-std::string AccessibleName(Window window, int id)
+Accessible AccessibleOf(Window window, int id)
 {
     // Windows' own proxy for the control, as a screen reader in another
     // process gets it.
@@ -342,12 +342,20 @@ std::string AccessibleName(Window window, int id)
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
+    Accessible found;
     BSTR name = nullptr;
-    const bool named = accessible->get_accName(self, &name) == S_OK && name;
-    const std::string text = named ? Narrow(name) : std::string();
+    if (accessible->get_accName(self, &name) == S_OK && name)
+        found.name = Narrow(name);
     SysFreeString(name);
+    VARIANT role{};
+    static const std::map<LONG, std::string> roles{{ROLE_SYSTEM_PUSHBUTTON, "push button"},
+                                                   {ROLE_SYSTEM_CHECKBUTTON, "check box"},
+                                                   {ROLE_SYSTEM_TEXT, "text"},
+                                                   {ROLE_SYSTEM_SLIDER, "slider"}};
+    if (accessible->get_accRole(self, &role) == S_OK && role.vt == VT_I4 && roles.contains(role.lVal))
+        found.role = roles.at(role.lVal);
     accessible->Release();
-    return text;
+    return found;
 }
 
 bool ShowsPicture(Window window)
