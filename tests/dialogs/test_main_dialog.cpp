@@ -76,6 +76,8 @@ TEST_CASE_FIXTURE(Desk, "the window opens in its first state")
             REQUIRE((control.role == role || (control.role.empty() && role != "text")));
         }
         REQUIRE(LabelOf(w, IDC_PRESET) == "Frequency(hz)");
+        REQUIRE(LabelOf(w, IDC_FREQUENCY) == "Frequency(hz)");
+        REQUIRE(LabelOf(w, IDC_DURATION) == "time(ms)");
         // Every control of the template carries a declared identifier, and
         // every declared one is in the template.
         REQUIRE(ControlIds(w) == std::vector<int>(std::begin(kMainFormControls), std::end(kMainFormControls)));
