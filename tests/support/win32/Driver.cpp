@@ -82,16 +82,10 @@ void Settle()
 HWND FocusIn(Window window)
 {
     const HWND hwnd = Hwnd(window);
-    const ULONGLONG until = GetTickCount64() + 1000;
-    for (;;) {
-        HWND focus = GetFocus();
-        if (focus && GetAncestor(focus, GA_ROOT) == hwnd)
-            return focus;
-        if (!IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd) || GetTickCount64() > until)
-            return nullptr;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        Settle();
-    }
+    auto inWindow = [hwnd] { return GetFocus() && GetAncestor(GetFocus(), GA_ROOT) == hwnd; };
+    if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
+        WaitUntil(inWindow, 1000);
+    return inWindow() ? GetFocus() : nullptr;
 }
 
 void Post(HWND to, UINT message, WPARAM wParam, LPARAM lParam)
