@@ -179,42 +179,18 @@ void StartTimer(int ms, std::function<bool()> call)
     Timers()[id] = std::make_shared<Timed>(Timed{std::move(call)});
 }
 
-BOOL CALLBACK CountWindow(HWND window, LPARAM count)
+BOOL CALLBACK AddWindow(HWND window, LPARAM windows)
 {
-    // The input method's own windows are the window system's.
-    if (!IsClass(window, L"IME") && !IsClass(window, L"MSCTFIME UI"))
-        ++*reinterpret_cast<int*>(count);
+    reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
     return TRUE;
 }
 
-struct Owned {
-    HWND owner = nullptr;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindOwned(HWND window, LPARAM param)
+// The top-level windows of the test's thread, which runs the dialogs.
+std::vector<HWND> ThreadWindows()
 {
-    auto* owned = reinterpret_cast<Owned*>(param);
-    if (GetWindow(window, GW_OWNER) == owned->owner && IsWindowVisible(window) && IsWindowEnabled(window)) {
-        owned->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-struct FoundPrompt {
-    HWND box = nullptr;
-};
-
-BOOL CALLBACK FindPrompt(HWND window, LPARAM found)
-{
-    // A message box is a dialog whose text is the static control 0xFFFF.
-    HWND text = GetDlgItem(window, 0xFFFF);
-    if (IsWindowVisible(window) && IsClass(window, L"#32770") && text && IsClass(text, WC_STATICW)) {
-        reinterpret_cast<FoundPrompt*>(found)->box = window;
-        return FALSE;
-    }
-    return TRUE;
+    std::vector<HWND> windows;
+    EnumThreadWindows(GetCurrentThreadId(), AddWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
 }
 
 } // namespace
@@ -578,19 +554,24 @@ void Poll(std::function<bool()> poll)
 Window ModalOver(Window below)
 {
     // The window system's own answer (GW_ENABLEDPOPUP) is not there under Wine.
-    Owned owned{Hwnd(below)};
-    if (owned.owner)
-        EnumThreadWindows(GetCurrentThreadId(), FindOwned, reinterpret_cast<LPARAM>(&owned));
-    return {owned.found};
+    const std::vector<HWND> windows = Hwnd(below) ? ThreadWindows() : std::vector<HWND>();
+    const auto over = std::ranges::find_if(windows, [below](HWND w) {
+        return GetWindow(w, GW_OWNER) == Hwnd(below) && IsWindowVisible(w) && IsWindowEnabled(w);
+    });
+    return {over == windows.end() ? nullptr : *over};
 }
 
 std::optional<SeenPrompt> AnswerPrompt()
 {
-    FoundPrompt found;
-    EnumThreadWindows(GetCurrentThreadId(), FindPrompt, reinterpret_cast<LPARAM>(&found));
-    if (!found.box)
+    // A message box is a dialog whose text is the static control 0xFFFF.
+    const std::vector<HWND> windows = ThreadWindows();
+    const auto prompt = std::ranges::find_if(windows, [](HWND w) {
+        HWND text = GetDlgItem(w, 0xFFFF);
+        return IsWindowVisible(w) && IsClass(w, L"#32770") && text && IsClass(text, WC_STATICW);
+    });
+    if (prompt == windows.end())
         return std::nullopt;
-    HWND box = found.box;
+    HWND box = *prompt;
     SeenPrompt seen{TextOf(box), TextOf(GetDlgItem(box, 0xFFFF)), false, false, false};
     const HICON warning = LoadIconW(nullptr, IDI_WARNING);
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
@@ -605,9 +586,9 @@ std::optional<SeenPrompt> AnswerPrompt()
 
 bool AnyTopLevelWindow()
 {
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
-    return count > 0;
+    // The input method's own windows are the window system's.
+    return std::ranges::any_of(ThreadWindows(),
+                               [](HWND w) { return !IsClass(w, L"IME") && !IsClass(w, L"MSCTFIME UI"); });
 }
 
 } // namespace driver
