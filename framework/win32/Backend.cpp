@@ -212,6 +212,42 @@ void PaintIconic(Window& window)
     EndPaint(window.hwnd, &paint);
 }
 
+int SystemDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// The dots per inch of the screen the window is on (Windows 10 tells each
+// window's; earlier Windows has one for all screens).
+int DpiOf(HWND hwnd)
+{
+    using GetDpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto getDpi = reinterpret_cast<GetDpiForWindow>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const UINT dpi = getDpi ? getDpi(hwnd) : 0;
+    return dpi ? static_cast<int>(dpi) : SystemDpi();
+}
+
+// The window's icons at the sizes its frame and the task bar show at dpi.
+void LoadIcons(Window& window, int dpi)
+{
+    auto load = [&](int metric) {
+        const int size = MulDiv(GetSystemMetrics(metric), dpi, SystemDpi());
+        return static_cast<HICON>(
+            LoadImageW(Instance(), MAKEINTRESOURCEW(window.iconId), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    };
+    HICON big = load(SM_CXICON);
+    HICON small = load(SM_CXSMICON);
+    SendMessageW(window.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+    SendMessageW(window.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    for (HICON old : {std::exchange(window.bigIcon, big), std::exchange(window.smallIcon, small)})
+        if (old)
+            DestroyIcon(old);
+}
+
 INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
@@ -258,6 +294,12 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         return FALSE;
     case WM_QUERYDRAGICON:
         return reinterpret_cast<INT_PTR>(window->bigIcon);
+    case WM_DPICHANGED:
+        // On a screen of another scale: icons drawn for it. The dialog
+        // manager lays the window out again itself.
+        if (window->iconId)
+            LoadIcons(*window, LOWORD(wParam));
+        return FALSE;
     default:
         return FALSE;
     }
@@ -475,17 +517,8 @@ void SetIcon(Window* window, int iconId)
 {
     if (!window)
         return;
-    auto load = [iconId](int size) {
-        return static_cast<HICON>(
-            LoadImageW(Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-    };
-    HICON big = load(GetSystemMetrics(SM_CXICON));
-    HICON small = load(GetSystemMetrics(SM_CXSMICON));
-    SendMessageW(window->hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    SendMessageW(window->hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    for (HICON old : {std::exchange(window->bigIcon, big), std::exchange(window->smallIcon, small)})
-        if (old)
-            DestroyIcon(old);
+    window->iconId = iconId;
+    LoadIcons(*window, DpiOf(window->hwnd));
 }
 
 bool HasIcon(int iconId)

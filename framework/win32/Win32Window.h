@@ -34,6 +34,7 @@ public:
     HWND owner = nullptr;
     HICON bigIcon = nullptr;
     HICON smallIcon = nullptr;
+    int iconId = 0;
     LPARAM lastSysCommandPosition = 0;
     bool ended = false;
     int result = 0;

@@ -146,7 +146,7 @@ struct Accessible {
 // The window shows a picture (an icon in a static control).
 [[nodiscard]] bool ShowsPicture(Window window);
 // The window carries the program's icon in the sizes its frame and the task
-// bar ask for.
+// bar ask for (on Windows also after a move to a screen of twice the scale).
 [[nodiscard]] bool CarriesIcon(Window window);
 
 struct Rect {

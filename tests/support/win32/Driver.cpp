@@ -336,11 +336,28 @@ bool ShowsPicture(Window window)
 
 bool CarriesIcon(Window window)
 {
-    auto icon = [&](WPARAM which) {
-        return reinterpret_cast<HICON>(SendMessageW(Hwnd(window), WM_GETICON, which, 0));
+    const HWND hwnd = Hwnd(window);
+    auto carries = [hwnd](int scale) {
+        auto width = [hwnd](WPARAM which) {
+            return IconWidth(reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, which, 0)));
+        };
+        return width(ICON_BIG) == scale * GetSystemMetrics(SM_CXICON) &&
+               width(ICON_SMALL) == scale * GetSystemMetrics(SM_CXSMICON);
     };
-    return IconWidth(icon(ICON_BIG)) == GetSystemMetrics(SM_CXICON) &&
-           IconWidth(icon(ICON_SMALL)) == GetSystemMetrics(SM_CXSMICON);
+    // Moved to a screen of twice the scale, and back, as Windows tells it.
+    auto move = [hwnd](int dpi) {
+        RECT at;
+        GetWindowRect(hwnd, &at);
+        SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&at));
+    };
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const bool here = carries(1);
+    move(2 * dpi);
+    const bool there = carries(2);
+    move(dpi);
+    return here && there && carries(1);
 }
 
 Rect ClientRect(Window window)
