@@ -13,7 +13,7 @@ JOBS ?= $(shell nproc)
 
 # WINDOWS_32BIT=yes: the tests run the 32-bit Windows program too, under
 # 32-bit Wine, which install-deps then adds to the machine (the i386
-# architecture, about 2 GB). .ci/run asks for it.
+# architecture, about 2 GB).
 WINDOWS_32BIT ?= no
 windows32 = $(filter yes,$(WINDOWS_32BIT))
 

@@ -234,8 +234,9 @@ int DpiOf(HWND hwnd)
 // The window's icons at the sizes its frame and the task bar show at dpi.
 void LoadIcons(Window& window, int dpi)
 {
+    const int systemDpi = SystemDpi(); // the metrics' own
     auto load = [&](int metric) {
-        const int size = MulDiv(GetSystemMetrics(metric), dpi, SystemDpi());
+        const int size = MulDiv(GetSystemMetrics(metric), dpi, systemDpi);
         return static_cast<HICON>(
             LoadImageW(Instance(), MAKEINTRESOURCEW(window.iconId), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     };

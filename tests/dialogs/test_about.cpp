@@ -56,10 +56,11 @@ TEST_CASE_FIXTURE(Desk, "the About box shows itself and closes every way")
     }
 }
 
-TEST_CASE_FIXTURE(Desk, "the window menu offers the About item")
+TEST_CASE_FIXTURE(Desk, "the window carries the icon, and its menu offers the About item")
 {
     ProbeDlg dialog;
     RunModal(dialog, [&](Window w) {
+        REQUIRE(CarriesIcon(w));
         // The window system's own items first (Wine adds some of its own),
         // then the program's.
         const Strings items = WindowMenu(w);
@@ -100,12 +101,6 @@ TEST_CASE_FIXTURE(Desk, "window commands are masked")
         dialog.SendMessage({.event = Event::SysCommand, .param = SC_CLOSE});
         REQUIRE_FALSE(Visible(w));
     });
-}
-
-TEST_CASE_FIXTURE(Desk, "the window carries the icon")
-{
-    ProbeDlg dialog;
-    RunModal(dialog, [&](Window w) { REQUIRE(CarriesIcon(w)); });
 }
 
 // Last: the program is asked to end here.

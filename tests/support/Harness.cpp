@@ -181,11 +181,6 @@ std::vector<std::string> PromptRecorder::Texts() const
     return texts;
 }
 
-bool NoWindowLeft()
-{
-    return !driver::AnyTopLevelWindow();
-}
-
 Desk::Desk()
 {
     InstallResources(ProgramResources());
@@ -194,7 +189,7 @@ Desk::Desk()
 
 Desk::~Desk()
 {
-    CHECK(NoWindowLeft());
+    CHECK_FALSE(driver::AnyTopLevelWindow());
 }
 
 void CheckLayout(Window w)

@@ -97,11 +97,9 @@ private:
     std::shared_ptr<bool> m_alive;
 };
 
-// Every test closes what it opened: no top-level window remains, shown or not.
-[[nodiscard]] bool NoWindowLeft();
-
 // The dialog tests' fixture: the program's resources and name, as its own
-// start-up installs them, and the check that nothing was left open.
+// start-up installs them, and the check that the test closed what it opened:
+// no top-level window remains, shown or not.
 struct Desk {
     Desk();
     ~Desk();
