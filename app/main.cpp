@@ -2,9 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "framework/WinApp.h"
 #include "resources/ProgramResources.h"
+#include "tone/Beep.h"
 
 int main(int argc, char** argv)
 {
     fw::InstallResources(ProgramResources());
-    return fw::RunApplication(argc, argv);
+    const int status = fw::RunApplication(argc, argv);
+    // A tone given up on a sound system that hangs still has its thread in
+    // there; the program ends without waiting for it.
+    if (vornaby::tone::TonesStillRunning())
+        fw::EndProcessNow(status);
+    return status;
 }

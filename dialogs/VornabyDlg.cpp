@@ -11,6 +11,7 @@
 #include "tone/Beep.h"
 
 #include <algorithm>
+#include <optional>
 
 using namespace fw;
 using namespace tone_limits;
@@ -34,9 +35,21 @@ void PlayTone(std::int32_t frequencyHz, std::int32_t durationMs)
 {
     if (frequencyHz < 1 || durationMs < 0)
         return;
-    const auto hz = static_cast<std::uint32_t>(frequencyHz);
-    const auto ms = static_cast<std::uint32_t>(std::min(durationMs, kMaxDurationMs));
-    RunWhileInputWaits([hz, ms](std::stop_token stop) { return vornaby::tone::Beep(hz, ms, stop); });
+    // The tone as the framework's wait runs work: a close fades it.
+    class ToneWork final : public Work {
+    public:
+        ToneWork(std::uint32_t hz, std::uint32_t ms) : m_hz(hz), m_ms(ms) {}
+        void Start(std::function<void()> wake) override { m_tone.emplace(m_hz, m_ms, std::move(wake)); }
+        bool Finished() override { return m_tone->Ended(); }
+        void Stop() override { m_tone->Fade(); }
+
+    private:
+        std::uint32_t m_hz, m_ms;
+        std::optional<vornaby::tone::Tone> m_tone;
+    };
+    ToneWork tone(static_cast<std::uint32_t>(frequencyHz),
+                  static_cast<std::uint32_t>(std::min(durationMs, kMaxDurationMs)));
+    RunWhileInputWaits(tone);
 }
 
 } // namespace

@@ -57,4 +57,9 @@ void WhenFirstShown(std::function<void()> action);
 // Returns 0, or the status RequestQuit asked for (a signal ended the program).
 int RunApplication(int argc, char** argv);
 
+// Ends the process with status at once, unloading nothing: for a program
+// one of whose threads is stuck inside a system library (a sound system
+// that hangs), which an orderly end would unload under it.
+[[noreturn]] void EndProcessNow(int status);
+
 } // namespace fw

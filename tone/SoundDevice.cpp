@@ -2,9 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "tone/SoundDevice.h"
 
-#include "tone/linux/AlsaDevice.h"
-#include "tone/linux/PipeWireDevice.h"
-
 #include <cstdio>
 #include <mutex>
 
@@ -12,7 +9,7 @@ namespace vornaby::tone {
 namespace {
 
 std::mutex g_deviceMutex;
-std::unique_ptr<SoundDevice> g_device;
+std::shared_ptr<SoundDevice> g_device;
 bool g_chosen = false; // g_device is the program's own choice, not an installed one
 bool g_failed = false;
 
@@ -21,7 +18,7 @@ bool g_lostReported = false;
 
 } // namespace
 
-SoundDevice& CurrentSoundDevice()
+std::shared_ptr<SoundDevice> CurrentSoundDevice()
 {
     const std::lock_guard lock(g_deviceMutex);
     if (g_device && g_chosen && (g_failed || g_device->Lost()))
@@ -33,10 +30,10 @@ SoundDevice& CurrentSoundDevice()
         g_chosen = true;
     }
     g_failed = false;
-    return *g_device;
+    return g_device;
 }
 
-std::unique_ptr<SoundDevice> InstallSoundDevice(std::unique_ptr<SoundDevice> device)
+std::shared_ptr<SoundDevice> InstallSoundDevice(std::shared_ptr<SoundDevice> device)
 {
     const std::lock_guard lock(g_deviceMutex);
     std::swap(g_device, device);

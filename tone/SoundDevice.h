@@ -23,7 +23,8 @@ public:
     [[nodiscard]] virtual std::uint32_t Begin() = 0;
 
     // Plays mono float frames; blocks while the device's buffer is full.
-    // False when the device failed and the tone cannot go on.
+    // False when the device failed and the tone cannot go on, or when it has
+    // taken no frame for a second.
     [[nodiscard]] virtual bool Write(std::span<const float> frames) = 0;
 
     // Ends a tone. Returns when every written frame has been heard, or, on a
@@ -44,7 +45,8 @@ public:
 // (ChooseSoundDevice) is made at the first call and made again after that
 // device has failed (CurrentDeviceFailed, or Lost). An installed device is
 // kept whatever happens to it.
-[[nodiscard]] SoundDevice& CurrentSoundDevice();
+// A tone keeps the device it plays on for as long as it plays.
+[[nodiscard]] std::shared_ptr<SoundDevice> CurrentSoundDevice();
 
 // The platform's device for tones. On Linux a PipeWire stream where a PipeWire
 // server answers, otherwise the ALSA "default" PCM; on Windows the default
@@ -52,7 +54,7 @@ public:
 [[nodiscard]] std::unique_ptr<SoundDevice> ChooseSoundDevice();
 
 // Installs another device (tests install a recorder); returns the previous one.
-std::unique_ptr<SoundDevice> InstallSoundDevice(std::unique_ptr<SoundDevice> device);
+std::shared_ptr<SoundDevice> InstallSoundDevice(std::shared_ptr<SoundDevice> device);
 
 // The current device failed a tone: the next tone goes to a device chosen
 // afresh.

@@ -16,10 +16,10 @@ target_include_directories(vornaby_tone PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(vornaby_tone PUBLIC Threads::Threads ole32 uuid)
 
 add_library(vornaby_framework STATIC ${VORNABY_FRAMEWORK_CORE}
-  framework/win32/Backend.cpp framework/win32/Application.cpp framework/win32/Wait.cpp
+  framework/win32/Backend.cpp framework/win32/Application.cpp framework/win32/EventLoop.cpp
   framework/win32/Accessible.cpp)
 target_include_directories(vornaby_framework PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(vornaby_framework PUBLIC vornaby_integer_text comctl32 PRIVATE ole32 Threads::Threads)
+target_link_libraries(vornaby_framework PUBLIC vornaby_integer_text comctl32 PRIVATE ole32)
 
 # The templates, icon, lists and translations, made from the Designer forms,
 # the artwork and the translations the Qt build compiles.

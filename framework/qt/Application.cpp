@@ -94,4 +94,10 @@ int RunApplication(int argc, char** argv)
     return QuitStatus();
 }
 
+void EndProcessNow(int status)
+{
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
 } // namespace fw

@@ -6,6 +6,8 @@
 #include "framework/Wait.h"
 #include "framework/win32/Win32Window.h"
 
+#include <cstdio>
+
 #include <filesystem>
 
 namespace fw {
@@ -39,9 +41,17 @@ int RunApplication(int, char**)
     if (app->StartUp()) {
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0)
-            DispatchInput(message);
+            HandleMessage(message);
     }
     return QuitStatus();
+}
+
+void EndProcessNow(int status)
+{
+    std::fflush(nullptr);
+    // ExitProcess would still detach every DLL, the sound system's among them.
+    TerminateProcess(GetCurrentProcess(), static_cast<UINT>(status));
+    ExitProcess(static_cast<UINT>(status));
 }
 
 } // namespace fw

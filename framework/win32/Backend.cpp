@@ -282,7 +282,7 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         wParam = SC_CLOSE;
         [[fallthrough]];
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_CLOSE && CloseDuringWork(hwnd, message, wParam, lParam))
+        if ((wParam & 0xFFF0) == SC_CLOSE && TakeClose(hwnd, message, wParam, lParam))
             return TRUE;
         window->lastSysCommandPosition = lParam;
         dialog.SendMessage({.event = Event::SysCommand, .param = static_cast<unsigned>(wParam)});

@@ -75,21 +75,19 @@ struct TextExtent {
 // dialog's keys first (Tab, Enter, Escape), then translation and dispatch.
 void DispatchInput(MSG& message);
 
-// One turn of the modal loop: the next held input, or the next message, held
-// when it must wait. Idle: nothing was waiting (only when not told to wait);
-// Quit: the program ends (the quit message is posted again, so that every
-// modal run ends with it).
+// Hands a message the loop took from the queue to the window it is for, or
+// to the input hold when the user's input must wait.
+void HandleMessage(MSG& message);
+
+// One turn of the modal loop: the next message, held when it must wait.
+// Idle: nothing was waiting (only when not told to wait); Quit: the program
+// ends (the quit message is posted again, so that every modal run ends with
+// it).
 enum class LoopTurn { Done, Idle, Quit };
 LoopTurn RunLoopTurn(bool wait);
 
-// Input held during work, delivered one at a time by the modal loop; true
-// when one was delivered.
-bool DeliverHeldInput();
-// True when message is user input that must wait its turn behind held input.
-[[nodiscard]] bool MustWait(const MSG& message);
-void HoldInput(const MSG& message);
-// The window's close (its close box, Alt+F4, the task bar): true when it
-// came during work, which is then asked to stop; the close acts afterwards.
-[[nodiscard]] bool CloseDuringWork(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// The window's close (its close box, Alt+F4, the task bar): true when the
+// input hold took it, to act once the work and the input before it are done.
+[[nodiscard]] bool TakeClose(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 } // namespace fw

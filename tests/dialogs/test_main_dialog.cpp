@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <string>
 #include <tuple>
@@ -458,6 +459,52 @@ TEST_CASE_FIXTURE(Desk, "input during a tone waits, and a close stops the tone")
     REQUIRE(recorder.tones[1].drained);
     REQUIRE(*std::max_element(stopped.end() - 480, stopped.end() - 430) > 0.45f);
     REQUIRE(std::abs(stopped.back()) < 0.001f);
+}
+
+TEST_CASE_FIXTURE(Desk, "input held during a tone acts as it would have without one")
+{
+    // What the user does after a press of "play", typed through the window
+    // system's own input path: once at once, once during the tone.
+    const std::vector<std::pair<const char*, std::function<void(Window)>>> inputs = {
+        {"a click into the field, End and 5",
+         [](Window w) {
+             Click(w, IDC_FREQUENCY);
+             Stroke(w, Key::End);
+             Stroke(w, Key::Five);
+         }},
+        {"a click into the field and Space",
+         [](Window w) {
+             Click(w, IDC_FREQUENCY);
+             Stroke(w, Key::Space);
+         }},
+        {"Shift+Tab on play", [](Window w) { Stroke(w, Key::Tab, true); }},
+    };
+    for (const auto& [text, input] : inputs) {
+        const std::string name = text;
+        CAPTURE(name);
+        auto outcome = [&input](bool duringTone) {
+            ToneRecorder recorder(Pace::RealTime);
+            ProbeDlg dialog;
+            std::string seen; // the frequency field, the focus, the tones
+            RunModal(dialog, [&](Window w) {
+                Click(w, IDC_ADVANCED);
+                Type(w, IDC_DURATION, "300");
+                if (duringTone)
+                    After(100, [&] { input(w); });
+                Click(w, IDC_PLAY);
+                if (!duringTone)
+                    input(w);
+                // Held input acts once the tone has ended.
+                REQUIRE(WaitUntil([&] { return !recorder.tones.empty() && recorder.tones.back().drained; }, 3000));
+                WaitUntil([] { return false; }, 100);
+                seen = Text(w, IDC_FREQUENCY) + ", " + std::to_string(Focused(w)) + ", " +
+                       std::to_string(recorder.tones.size());
+            });
+            return seen;
+        };
+        const std::string direct = outcome(false);
+        CHECK(outcome(true) == direct);
+    }
 }
 
 TEST_CASE_FIXTURE(Desk, "the mode follows the box only when the read gets there")

@@ -65,6 +65,37 @@ class SoundComesBackTest(DeskTest):
         self.play_once(app)
         self.assertSaidOnceEach(app)
 
+    def freeze(self, frozen):
+        """Stops the desk's sound servers where they are (a hung daemon, a
+        debugger) or lets them run on."""
+        with open(os.path.join(os.environ["XDG_RUNTIME_DIR"], "desk-sound.pids")) as pids:
+            for line in pids:
+                os.kill(int(line.split()[1]), signal.SIGSTOP if frozen else signal.SIGCONT)
+
+    def test_server_frozen_mid_tone(self):
+        app = self.start()
+        self.cleanups.append(lambda: self.freeze(False))
+        app.advanced(8000)
+        app.click(app.button("play"))
+        time.sleep(1.0)
+        self.freeze(True)
+        # The tone is given up: About, pressed behind it, opens.
+        self.assertLess(about_opens_within(app, 3), 2.0)
+        self.freeze(False)
+        time.sleep(1.0)
+        app.type_into(app.edit("time(ms)"), "300")
+        self.play_once(app)
+
+        # A close during a frozen tone ends the program all the same.
+        app.type_into(app.edit("time(ms)"), "8000")
+        app.click(app.button("play"))
+        time.sleep(0.5)
+        self.freeze(True)
+        closed = time.monotonic()
+        app.key("Escape")
+        self.assertEqual(app.wait_exit(3), 0)
+        self.assertLess(time.monotonic() - closed, 1.0)
+
     def test_program_started_before_any_server(self):
         self.server(False)
         app = self.start()

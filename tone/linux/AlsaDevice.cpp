@@ -122,7 +122,9 @@ bool AlsaDevice::Open()
     if (g_configStale.exchange(false))
         snd_config_update_free_global();
     // Opened without blocking so that a busy device fails at once instead of
-    // holding the caller; writes block afterwards.
+    // holding the caller. Writes do not block either: a device that takes no
+    // frame (a sound server stopped, not gone) must not hold the tone for
+    // ever, and waiting for room is bounded (WriteConverted).
     if (const int err = snd_pcm_open(&m_pcm, m_pcmName.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK); err < 0) {
         m_pcm = nullptr;
         return Fail("cannot open", err);
@@ -132,9 +134,6 @@ bool AlsaDevice::Open()
 
 bool AlsaDevice::Configure()
 {
-    if (const int err = snd_pcm_nonblock(m_pcm, 0); err < 0)
-        return Fail("cannot make writes blocking", err);
-
     snd_pcm_hw_params_t* hw = nullptr;
     snd_pcm_hw_params_alloca(&hw);
     if (const int err = snd_pcm_hw_params_any(m_pcm, hw); err < 0)
@@ -222,9 +221,12 @@ bool AlsaDevice::WriteConverted(std::size_t frameCount)
         }
         if (n == -EAGAIN) {
             // No room yet: wait for some, for as long as a device may stall.
-            if (const int ready = snd_pcm_wait(m_pcm, kStallMs); ready == 0)
+            const int ready = snd_pcm_wait(m_pcm, kStallMs);
+            if (ready == 0)
                 return Fail("the device takes no frames", 0);
-            continue;
+            if (ready > 0 || snd_pcm_recover(m_pcm, ready, 1) == 0)
+                continue;
+            return Fail("wait failed", ready);
         }
         // An underrun or a suspend: recover and write the same frames again.
         if (snd_pcm_recover(m_pcm, static_cast<int>(n), 1) == 0)
@@ -253,8 +255,14 @@ bool AlsaDevice::Drain()
     // An underrun at the end means the buffer ran dry: every frame was
     // played. Any other failure (a suspend, a server gone) may have lost
     // frames, and the tone is not reported whole.
-    if (const int err = snd_pcm_drain(m_pcm); err < 0 && err != -EPIPE)
-        return Fail("drain failed", err);
+    // The drain waits for the device to play its buffer out: the one wait
+    // that is not bounded here, which is why a tone's caller never waits on
+    // it for long (Tone::Ended).
+    (void)snd_pcm_nonblock(m_pcm, 0);
+    const int drained = snd_pcm_drain(m_pcm);
+    (void)snd_pcm_nonblock(m_pcm, 1);
+    if (drained < 0 && drained != -EPIPE)
+        return Fail("drain failed", drained);
     // Ready the stream for the next tone now, while nobody waits for it: on
     // PulseAudio this reconnects the stream, which is better done here than
     // between a press of "play" and the first frame. Begin tries again if

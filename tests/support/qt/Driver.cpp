@@ -22,6 +22,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QStyleHints>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -62,6 +63,10 @@ std::string Utf8(const QString& text)
 // A click at a point of the control, delivered to its window.
 void ClickAt(QWidget* control, QPoint at)
 {
+    // A click of its own, never the second of a double click: a click made
+    // inside another's handler (during a tone) would otherwise carry the
+    // first one's time stamp.
+    QTest::lastMouseTimestamp += QGuiApplication::styleHints()->mouseDoubleClickInterval();
     QTest::mouseClick(control->window()->windowHandle(), Qt::LeftButton, {}, control->mapTo(control->window(), at));
 }
 
@@ -78,6 +83,8 @@ Qt::Key QtKey(Key key)
     case Key::PageUp: return Qt::Key_PageUp;
     case Key::Home: return Qt::Key_Home;
     case Key::End: return Qt::Key_End;
+    case Key::Space: return Qt::Key_Space;
+    case Key::Five: return Qt::Key_5;
     }
     return Qt::Key_unknown;
 }
@@ -286,8 +293,13 @@ void Focus(Window window, int id)
 
 void Press(Window window, Key key)
 {
-    QWidget* target = Widget(window)->focusWidget();
-    QTest::keyClick(target ? target : Widget(window), QtKey(key));
+    Stroke(window, key);
+}
+
+void Stroke(Window window, Key key, bool shift)
+{
+    const Qt::Key qtKey = shift && key == Key::Tab ? Qt::Key_Backtab : QtKey(key);
+    QTest::keyClick(Widget(window)->windowHandle(), qtKey, shift ? Qt::ShiftModifier : Qt::NoModifier);
     RethrowFailure();
 }
 

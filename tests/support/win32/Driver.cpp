@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <map>
+#include <vector>
 
 namespace test {
 
@@ -128,6 +129,8 @@ UINT VirtualKey(Key key)
     case Key::PageUp: return VK_PRIOR;
     case Key::Home: return VK_HOME;
     case Key::End: return VK_END;
+    case Key::Space: return VK_SPACE;
+    case Key::Five: return '5';
     }
     return 0;
 }
@@ -417,6 +420,28 @@ void Press(Window window, Key key)
 {
     HWND focus = FocusIn(window);
     PostKey(focus ? focus : Hwnd(window), VirtualKey(key));
+    Settle();
+    RethrowFailure();
+}
+
+void Stroke(Window, Key key, bool shift)
+{
+    std::vector<INPUT> strokes;
+    auto add = [&](UINT virtualKey, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = static_cast<WORD>(virtualKey);
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        strokes.push_back(input);
+    };
+    if (shift)
+        add(VK_SHIFT, false);
+    add(VirtualKey(key), false);
+    add(VirtualKey(key), true);
+    if (shift)
+        add(VK_SHIFT, true);
+    REQUIRE(SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT)) == strokes.size());
     Settle();
     RethrowFailure();
 }
