@@ -8,7 +8,7 @@
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX names the prefix to run in}"
 here=$(dirname "$0")
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 "$here/../tests/e2e/wine-prefix.sh" "$WINEPREFIX"
 if [ -z "${DISPLAY:-}" ]; then
     . "$here/../tests/e2e/wait-for.sh"

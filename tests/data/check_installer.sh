@@ -5,7 +5,7 @@
 # DISPLAY, a silent install puts the program, its Start-menu entry and its
 # uninstall entry in place, the installed program starts and closes without
 # writing to the user's registry, and a silent uninstall takes away all of
-# it, leaving the prefix's files as it found them.
+# it, leaving the prefix's files and the user's home as it found them.
 set -euo pipefail
 setup=$1
 here=$(dirname "$0")
@@ -20,6 +20,12 @@ fail() { echo "check_installer: $*"; failures=$((failures + 1)); }
 files() { (cd "$WINEPREFIX/drive_c" && find . -path ./windows -prune -o -path '*/Temp' -prune -o -print | sort); }
 settle() { /usr/lib/wine/wineserver64 -w; }
 
+# Nothing of it reaches the real user's home (Wine's menu builder, which
+# would copy the Start-menu entry into the desktop's own menu, is off).
+started=$(mktemp)
+trap 'rm -f "$started"' EXIT
+home_files() { find "$HOME/.local/share/applications" "$HOME/.config/menus" -newer "$started" 2>/dev/null | sort; }
+home_before=$(home_files)
 before=$(files)
 "$wine" "$setup" /S
 settle
@@ -59,6 +65,7 @@ rm -f "$WINEPREFIX/user-keys.reg"
 "$wine" "$installed/Uninstall.exe" /S
 settle
 after=$(files)
+[ "$home_before" = "$(home_files)" ] || fail "the user's home changed: $(home_files | head -3 | tr '\n' ' ')"
 [ "$before" = "$after" ] || fail "the uninstall left the prefix changed: $(diff <(echo "$before") <(echo "$after") | grep '^[<>]' | head -5 | tr '\n' ' ')"
 "$wine" reg query "$key" >/dev/null 2>&1 && fail "the uninstall entry is still there"
 echo "check_installer: $([ $failures -eq 0 ] && echo passed || echo "$failures failed")"

@@ -192,7 +192,7 @@ class WindowsProgram:
     keyboard (Wine's windows are not on the accessibility bus)."""
 
     WINE = "/usr/lib/wine/wine64"
-    ENV = dict(os.environ, WINEPREFIX=WINE_PREFIX, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=")
+    ENV = dict(os.environ, WINEPREFIX=WINE_PREFIX, WINEDEBUG="-all", WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
 
     @staticmethod
     def make_prefix():

@@ -8,7 +8,7 @@
 # at that many dots per inch (144: 150 %) instead of 96.
 set -euo pipefail
 prefix=$1
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine=/usr/lib/wine/wine64
 # A prefix made before 32-bit Wine came cannot run 64-bit programs after
 # it: the mark says which Wine made the prefix (and at what DPI), and another
