@@ -61,7 +61,10 @@ const fw::EventRow CVornabyDlg::s_eventRows[] = {
     Rows::OnCommand<&CVornabyDlg::OnAdvancedClicked>(BN_CLICKED, IDC_ADVANCED),
     Rows::OnHScroll<&CVornabyDlg::OnSliderScroll>(),
     Rows::OnCommand<&CVornabyDlg::OnPresetSelChange>(CBN_SELCHANGE, IDC_PRESET),
+    Rows::OnNotify<&CVornabyDlg::OnSliderCustomDraw>(NM_CUSTOMDRAW, IDC_SLIDER),
     Rows::OnSysCommand<&CVornabyDlg::OnSystemCommand>(),
+    Rows::OnPaint<&CVornabyDlg::OnPaintWindow>(),
+    Rows::OnQueryDragIcon<&CVornabyDlg::OnDragIconQuery>(),
     Rows::OnCommand<&CVornabyDlg::OnAbout>(BN_CLICKED, IDC_ABOUT),
 };
 const fw::EventTable CVornabyDlg::s_eventTable{&CDialog::s_eventTable, s_eventRows};
@@ -160,6 +163,30 @@ void CVornabyDlg::OnSystemCommand(unsigned command)
 void CVornabyDlg::OnAbout()
 {
     ShowAboutBox();
+}
+
+void CVornabyDlg::OnPaintWindow()
+{
+    // Painted as a dialog is, except when minimised (where the window system
+    // asks): then the program's icon, centred.
+    if (!IsIconic())
+        return;
+    CPaintDC dc(*this);
+    dc.EraseIconBackground();
+    const auto icon = SystemIconSize();
+    const auto client = GetClientSize();
+    dc.DrawIcon((client.width - icon.width + 1) / 2, (client.height - icon.height + 1) / 2, m_appIcon);
+}
+
+CIcon CVornabyDlg::OnDragIconQuery()
+{
+    return m_appIcon;
+}
+
+void CVornabyDlg::OnSliderCustomDraw(const NotifyHeader&, long long& result)
+{
+    // The slider draws itself as it does by default.
+    result = 0;
 }
 
 void CVornabyDlg::OnPresetSelChange()

@@ -26,6 +26,9 @@ protected:
     void OnPresetSelChange();
     void OnSystemCommand(unsigned command);
     void OnAbout();
+    void OnPaintWindow();
+    fw::CIcon OnDragIconQuery();
+    void OnSliderCustomDraw(const fw::NotifyHeader& header, long long& result);
 
     // Declaration order matters: members are built in this order and the
     // wrappers released in the reverse.

@@ -64,6 +64,20 @@ void FocusAndSelect(Window* window, int id);
 void SetIcon(Window* window, int iconId);
 [[nodiscard]] bool HasIcon(int iconId);
 
+// Painting, for a dialog's own Paint handler. The window is minimised; its
+// client area's size. BeginPaint returns what the other calls paint on (none
+// where the window is not being painted now); EndPaint ends it.
+[[nodiscard]] bool IsIconic(Window* window);
+struct Extent {
+    int width = 0, height = 0;
+};
+[[nodiscard]] Extent ClientSize(Window* window);
+[[nodiscard]] Extent SystemIconSize();
+[[nodiscard]] void* BeginPaint(Window* window);
+void EndPaint(void* paint);
+void EraseIconBackground(void* paint);
+void DrawIcon(void* paint, int x, int y, int iconId);
+
 // A modal prompt over owner (nullptr: none): warning icon, one OK button,
 // titled with the application's name.
 void ShowPrompt(Window* owner, std::string_view text);

@@ -8,13 +8,13 @@ const EventTable CCmdTarget::s_eventTable{nullptr, {}};
 
 namespace {
 
-// Scroll and system-command rows take every message of their event; command
-// rows need the notification code and the control to match as well.
+// Command and notification rows need the code and the control to match as
+// well; the others take every message of their event.
 bool Takes(const EventRow& row, const Message& message)
 {
     if (row.event != message.event)
         return false;
-    if (message.event != Event::Command)
+    if (message.event != Event::Command && message.event != Event::Notify)
         return true;
     return row.code == message.code && row.id == message.id;
 }

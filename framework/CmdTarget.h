@@ -9,6 +9,8 @@
 // that search order is the whole of handler inheritance. An event no row
 // takes gets the window's default handling.
 
+#include "framework/Resources.h"
+
 #include <cstdint>
 #include <span>
 #include <type_traits>
@@ -17,36 +19,59 @@ namespace fw {
 
 
 enum class Event {
-    Command,    // a button click, a combo selection, ...; code is the notification
-    HScroll,    // a horizontal slider moved; code is the scroll code
-    SysCommand, // a window-menu or frame command; param is the command
+    Command,       // a button click, a combo selection, ...; code is the notification
+    HScroll,       // a horizontal slider moved; code is the scroll code
+    SysCommand,    // a window-menu or frame command; param is the command
+    Notify,        // a control's notification with a record; code is the notification
+    Paint,         // the window's client area needs painting
+    QueryDragIcon, // the icon to drag a minimised window by
 };
 
-// Notification codes.
+// The window system's names and values for notifications, commands and
+// scroll codes. Where <windows.h> came first its macros stand for them, with
+// the same values, so the order of includes does not matter; code names
+// them unqualified.
+#ifndef BN_CLICKED
 inline constexpr int BN_CLICKED = 0;
+#endif
+#ifndef CBN_SELCHANGE
 inline constexpr int CBN_SELCHANGE = 1;
+#endif
+#ifndef NM_CUSTOMDRAW
+inline constexpr int NM_CUSTOMDRAW = -12;
+#endif
 
 // The standard commands a dialog closes with.
+#ifndef IDOK
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
+#endif
 
 // How a slider moved.
-enum ScrollCode : int {
-    TB_LINEUP = 0,
-    TB_LINEDOWN = 1,
-    TB_PAGEUP = 2,
-    TB_PAGEDOWN = 3,
-    TB_THUMBPOSITION = 4,
-    TB_THUMBTRACK = 5,
-    TB_TOP = 6,
-    TB_BOTTOM = 7,
-    TB_ENDTRACK = 8,
-};
+#ifndef TB_LINEUP
+inline constexpr int TB_LINEUP = 0;
+inline constexpr int TB_LINEDOWN = 1;
+inline constexpr int TB_PAGEUP = 2;
+inline constexpr int TB_PAGEDOWN = 3;
+inline constexpr int TB_THUMBPOSITION = 4;
+inline constexpr int TB_THUMBTRACK = 5;
+inline constexpr int TB_TOP = 6;
+inline constexpr int TB_BOTTOM = 7;
+inline constexpr int TB_ENDTRACK = 8;
+#endif
 
 // Window commands (the masked identifiers; the low four bits are free).
+#ifndef SC_MINIMIZE
 inline constexpr unsigned SC_MINIMIZE = 0xF020;
 inline constexpr unsigned SC_CLOSE = 0xF060;
 inline constexpr unsigned SC_RESTORE = 0xF120;
+#endif
+
+// What a control's notification names first: who sent it and what it is.
+struct NotifyHeader {
+    int id = 0;
+    int code = 0;
+};
 
 struct Message {
     Event event = Event::Command;
@@ -54,6 +79,7 @@ struct Message {
     int id = 0;              // identifier of the control that sent it
     unsigned param = 0;      // system command identifier
     int position = 0;        // slider position
+    long long* result = nullptr; // where a handler's answer goes, for events that have one
 };
 
 class CCmdTarget;
@@ -132,6 +158,39 @@ struct EventRows {
     {
         return {Event::SysCommand, 0, 0,
                 [](CCmdTarget& t, const Message& m) { (static_cast<T&>(t).*Handler)(m.param); }};
+    }
+
+    // A notification with a record from one control, answered through a
+    // result slot: void Handler(const NotifyHeader&, long long& result).
+    template <auto Handler>
+        requires HandlerOf<Handler, T, void(const NotifyHeader&, long long&)>
+    static constexpr EventRow OnNotify(int code, int id)
+    {
+        return {Event::Notify, code, id, [](CCmdTarget& t, const Message& m) {
+                    long long ignored = 0;
+                    (static_cast<T&>(t).*Handler)(NotifyHeader{m.id, m.code}, m.result ? *m.result : ignored);
+                }};
+    }
+
+    // The window is to be painted: void Handler(). A handler that paints
+    // nothing (CPaintDC) leaves the window to its default painting.
+    template <auto Handler>
+        requires HandlerOf<Handler, T, void()>
+    static constexpr EventRow OnPaint()
+    {
+        return {Event::Paint, 0, 0, [](CCmdTarget& t, const Message&) { (static_cast<T&>(t).*Handler)(); }};
+    }
+
+    // Which icon to drag the minimised window by: CIcon Handler().
+    template <auto Handler>
+        requires HandlerOf<Handler, T, CIcon()>
+    static constexpr EventRow OnQueryDragIcon()
+    {
+        return {Event::QueryDragIcon, 0, 0, [](CCmdTarget& t, const Message& m) {
+                    const CIcon icon = (static_cast<T&>(t).*Handler)();
+                    if (m.result)
+                        *m.result = icon.id;
+                }};
     }
 };
 

@@ -84,10 +84,12 @@ CMenu* CDialog::GetSystemMenu()
     return m_window ? &m_systemMenu : nullptr;
 }
 
-void CDialog::SendMessage(const Message& message)
+bool CDialog::SendMessage(const Message& message)
 {
-    if (!Dispatch(message))
-        DefaultHandling(message);
+    if (Dispatch(message))
+        return true;
+    DefaultHandling(message);
+    return false;
 }
 
 void CDialog::ExchangeFields(FormExchange&) {}

@@ -42,8 +42,8 @@ public:
     [[nodiscard]] CMenu* GetSystemMenu();
 
     // Routes a message through the event tables; one that no row takes gets
-    // the default handling.
-    void SendMessage(const Message& message);
+    // the default handling. True when a row took it.
+    bool SendMessage(const Message& message);
 
     static const EventTable s_eventTable;
 

@@ -43,6 +43,41 @@ void CWnd::SetIcon(CIcon icon)
         backend::SetIcon(WindowOf(m_dialog), icon.id);
 }
 
+bool CWnd::IsIconic() const
+{
+    return backend::IsIconic(WindowOf(m_dialog));
+}
+
+CWnd::Size CWnd::GetClientSize() const
+{
+    const auto [width, height] = backend::ClientSize(WindowOf(m_dialog));
+    return {width, height};
+}
+
+CPaintDC::CPaintDC(CWnd& window) : m_paint(backend::BeginPaint(WindowOf(window.Dialog()))) {}
+
+CPaintDC::~CPaintDC()
+{
+    backend::EndPaint(m_paint);
+}
+
+void CPaintDC::EraseIconBackground()
+{
+    backend::EraseIconBackground(m_paint);
+}
+
+void CPaintDC::DrawIcon(int x, int y, CIcon icon)
+{
+    if (icon)
+        backend::DrawIcon(m_paint, x, y, icon.id);
+}
+
+CWnd::Size SystemIconSize()
+{
+    const auto [width, height] = backend::SystemIconSize();
+    return {width, height};
+}
+
 void CSliderCtrl::SetRange(int minimum, int maximum, bool redraw)
 {
     backend::SetSliderRange(WindowOf(Dialog()), Id(), minimum, maximum, redraw);

@@ -31,14 +31,43 @@ public:
     // switcher alike.
     void SetIcon(CIcon icon);
 
-protected:
+    // Whether the window is minimised, and the size of its client area.
+    [[nodiscard]] bool IsIconic() const;
+    struct Size {
+        int width = 0, height = 0;
+    };
+    [[nodiscard]] Size GetClientSize() const;
+
     [[nodiscard]] CDialog* Dialog() const { return m_dialog; }
+
+protected:
     [[nodiscard]] int Id() const { return m_id; }
 
 private:
     CDialog* m_dialog = nullptr;
     int m_id = 0;
 };
+
+// Painting a window, from its construction to its end; only while the
+// window's Paint event is handled. A window whose handler makes none is
+// painted as the window system paints it.
+class CPaintDC {
+public:
+    explicit CPaintDC(CWnd& window);
+    ~CPaintDC();
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+
+    // Has the window erase the background behind a minimised window's icon.
+    void EraseIconBackground();
+    void DrawIcon(int x, int y, CIcon icon);
+
+private:
+    void* m_paint;
+};
+
+// The size the window system draws icons at (SM_CXICON, SM_CYICON).
+[[nodiscard]] CWnd::Size SystemIconSize();
 
 class CEdit : public CWnd {};
 

@@ -11,9 +11,11 @@
 #include "framework/qt/QtResources.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QSlider>
+#include <QStyle>
 
 namespace fw::backend {
 
@@ -178,6 +180,32 @@ bool HasIcon(int iconId)
 {
     return !LoadQIcon(iconId).isNull();
 }
+
+bool IsIconic(Window* window)
+{
+    return window && window->isMinimized();
+}
+
+Extent ClientSize(Window* window)
+{
+    return window ? Extent{window->width(), window->height()} : Extent{};
+}
+
+Extent SystemIconSize()
+{
+    const int size = QApplication::style()->pixelMetric(QStyle::PM_LargeIconSize);
+    return {size, size};
+}
+
+// The desktop draws a minimised window itself; Qt sends a window no paint
+// request to answer with its icon.
+void* BeginPaint(Window*)
+{
+    return nullptr;
+}
+void EndPaint(void*) {}
+void EraseIconBackground(void*) {}
+void DrawIcon(void*, int, int, int) {}
 
 void ShowPrompt(Window* owner, std::string_view text)
 {

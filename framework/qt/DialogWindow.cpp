@@ -24,7 +24,7 @@ namespace fw::backend {
 
 namespace {
 
-ScrollCode ScrollCodeOf(int sliderAction)
+int ScrollCodeOf(int sliderAction)
 {
     switch (sliderAction) {
     case QAbstractSlider::SliderSingleStepAdd: return TB_LINEDOWN;

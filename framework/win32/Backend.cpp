@@ -196,22 +196,6 @@ void FitCaptions(Window& window)
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// A minimised window shows its icon centred in its client area.
-void PaintIconic(Window& window)
-{
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window.hwnd, &paint);
-    SendMessageW(window.hwnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    const int iconWidth = GetSystemMetrics(SM_CXICON);
-    const int iconHeight = GetSystemMetrics(SM_CYICON);
-    RECT client;
-    GetClientRect(window.hwnd, &client);
-    const int x = (client.right - client.left - iconWidth + 1) / 2;
-    const int y = (client.bottom - client.top - iconHeight + 1) / 2;
-    DrawIcon(dc, x, y, window.bigIcon);
-    EndPaint(window.hwnd, &paint);
-}
-
 int SystemDpi()
 {
     HDC screen = GetDC(nullptr);
@@ -247,6 +231,18 @@ void LoadIcons(Window& window, int dpi)
     for (HICON old : {std::exchange(window.bigIcon, big), std::exchange(window.smallIcon, small)})
         if (old)
             DestroyIcon(old);
+}
+
+// The icon of that identifier at the size the window system draws icons:
+// the window's own where it is the window's icon (none for 0).
+HICON IconOf(Window& window, int iconId)
+{
+    if (iconId == 0)
+        return nullptr;
+    if (iconId == window.iconId && window.bigIcon)
+        return window.bigIcon;
+    return static_cast<HICON>(LoadImageW(Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, 0, 0,
+                                         LR_DEFAULTSIZE | LR_SHARED));
 }
 
 INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -288,13 +284,24 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         dialog.SendMessage({.event = Event::SysCommand, .param = static_cast<unsigned>(wParam)});
         return TRUE;
     case WM_PAINT:
-        if (IsIconic(hwnd) && window->bigIcon) {
-            PaintIconic(*window);
-            return TRUE;
-        }
-        return FALSE;
-    case WM_QUERYDRAGICON:
-        return reinterpret_cast<INT_PTR>(window->bigIcon);
+        // Painted by the dialog's handler, or else as dialog boxes are.
+        window->painted = false;
+        dialog.SendMessage({.event = Event::Paint});
+        return window->painted ? TRUE : FALSE;
+    case WM_QUERYDRAGICON: {
+        long long iconId = 0;
+        dialog.SendMessage({.event = Event::QueryDragIcon, .result = &iconId});
+        return reinterpret_cast<INT_PTR>(IconOf(*window, static_cast<int>(iconId)));
+    }
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        long long result = 0;
+        if (!dialog.SendMessage({.event = Event::Notify, .code = static_cast<int>(header.code),
+                                 .id = static_cast<int>(header.idFrom), .result = &result}))
+            return FALSE;
+        SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, static_cast<LONG_PTR>(result));
+        return TRUE;
+    }
     case WM_DPICHANGED:
         // On a screen of another scale: icons drawn for it. The dialog
         // manager lays the window out again itself.
@@ -526,6 +533,63 @@ bool HasIcon(int iconId)
 {
     const BackendResources* resources = Resources();
     return resources && std::ranges::find(resources->icons, iconId) != resources->icons.end();
+}
+
+bool IsIconic(Window* window)
+{
+    return window && ::IsIconic(window->hwnd);
+}
+
+Extent ClientSize(Window* window)
+{
+    RECT client{};
+    if (window)
+        GetClientRect(window->hwnd, &client);
+    return {client.right - client.left, client.bottom - client.top};
+}
+
+Extent SystemIconSize()
+{
+    return {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+}
+
+namespace {
+struct Painting {
+    Window* window;
+    PAINTSTRUCT paint;
+    HDC dc;
+};
+} // namespace
+
+void* BeginPaint(Window* window)
+{
+    if (!window)
+        return nullptr;
+    auto* painting = new Painting{window, {}, nullptr};
+    painting->dc = ::BeginPaint(window->hwnd, &painting->paint);
+    window->painted = true;
+    return painting;
+}
+
+void EndPaint(void* paint)
+{
+    auto* painting = static_cast<Painting*>(paint);
+    if (!painting)
+        return;
+    ::EndPaint(painting->window->hwnd, &painting->paint);
+    delete painting;
+}
+
+void EraseIconBackground(void* paint)
+{
+    if (auto* painting = static_cast<Painting*>(paint))
+        SendMessageW(painting->window->hwnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(painting->dc), 0);
+}
+
+void DrawIcon(void* paint, int x, int y, int iconId)
+{
+    if (auto* painting = static_cast<Painting*>(paint))
+        ::DrawIcon(painting->dc, x, y, IconOf(*painting->window, iconId));
 }
 
 void ShowPrompt(Window* owner, std::string_view text)

@@ -36,6 +36,7 @@ public:
     HICON smallIcon = nullptr;
     int iconId = 0;
     LPARAM lastSysCommandPosition = 0;
+    bool painted = false; // the dialog's Paint handler painted the window
     bool ended = false;
     int result = 0;
 };

@@ -41,6 +41,7 @@ public:
     static const EventTable s_eventTable;
     void OnA() { calls.push_back("Derived::A"); }
     void OnScroll(int code, int position) { calls.push_back("scroll " + std::to_string(code) + " " + std::to_string(position)); }
+    void OnDraw(const NotifyHeader& header, long long& result) { result = header.id + 1000; }
 
 protected:
     const EventTable& GetEventTable() const override { return s_eventTable; }
@@ -51,6 +52,7 @@ constexpr std::array kDerivedRows = {
     // A base's handler in the derived table: allowed, it is Derived's too.
     EventRows<Derived>::OnCommand<&Base::OnB>(CBN_SELCHANGE, 11),
     EventRows<Derived>::OnHScroll<&Derived::OnScroll>(),
+    EventRows<Derived>::OnNotify<&Derived::OnDraw>(NM_CUSTOMDRAW, 12),
 };
 const EventTable Derived::s_eventTable{&Base::s_eventTable, kDerivedRows};
 
@@ -110,6 +112,11 @@ TEST_CASE("event tables search the derived class first")
     CHECK_FALSE(target.Dispatch({.event = Event::SysCommand, .param = SC_CLOSE}));
     CHECK(target.Dispatch({.event = Event::Command, .code = CBN_SELCHANGE, .id = 11}));
     CHECK(target.calls == std::vector<std::string>{"Derived::A", "Base::B", "scroll 2 77", "Base::B"});
+    // A notification row answers through the result slot, for its control only.
+    long long result = 0;
+    CHECK_FALSE(target.Dispatch({.event = Event::Notify, .code = NM_CUSTOMDRAW, .id = 11, .result = &result}));
+    CHECK(target.Dispatch({.event = Event::Notify, .code = NM_CUSTOMDRAW, .id = 12, .result = &result}));
+    CHECK(result == 1012);
     // A handler of an unrelated class, or of the wrong signature, is refused
     // at compile time.
     static_assert(!HandlerOf<&Derived::OnA, Base, void()>);

@@ -356,7 +356,9 @@ bool CarriesIcon(Window window)
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    const bool here = carries(1);
+    // A minimised window is dragged by the same icon.
+    const auto dragIcon = reinterpret_cast<HICON>(SendMessageW(hwnd, WM_QUERYDRAGICON, 0, 0));
+    const bool here = carries(1) && IconWidth(dragIcon) == GetSystemMetrics(SM_CXICON);
     move(2 * dpi);
     const bool there = carries(2);
     move(dpi);
