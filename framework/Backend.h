@@ -3,8 +3,9 @@
 #pragma once
 // What a backend (Qt Widgets on Linux, Win32 on Windows) does for the
 // framework's core: it creates, shows, reads and writes windows and controls,
-// and nothing more. Every rule the two must agree on -- the exchange, the event
-// tables, Enter and Escape, the window menu's commands -- stays in the core.
+// and nothing more. Every rule the backends must agree on -- the exchange, the
+// event tables, Enter and Escape (CDialog::PressDialogKey), what setting a
+// combo box's text selects -- stays in the core.
 // A control is its dialog window and its identifier; identifier 0 is the
 // window itself. Every call on a window or control that is not there does
 // nothing and reads as empty. Only the framework includes this header.
@@ -37,17 +38,18 @@ void FocusFirstTabStop(Window* window);
 // size, ...), as the window system handles it.
 void DefaultSysCommand(Window* window, unsigned command);
 
-// The window menu: StartWindowMenu puts the window's own commands into menu
-// where the backend shows a menu of its own making (the window system's menu
-// has them already); AppendWindowMenu adds an item the program appends
-// (command 0: a separator) where the window system keeps the menu.
-void StartWindowMenu(Window* window, CMenu& menu);
+// An item the program appends to the window's menu (command 0: a
+// separator), where the window system keeps that menu.
 void AppendWindowMenu(Window* window, unsigned command, std::string_view text);
 
 [[nodiscard]] bool HasControl(Window* window, int id);
 // An edit field's text, a combo box's field, a caption, a window's title.
 [[nodiscard]] std::string GetText(Window* window, int id);
 void SetText(Window* window, int id, std::string_view text);
+// A combo box's list: the item showing exactly text (-1: none); selecting
+// one (-1: none) leaves the field as it is.
+[[nodiscard]] int FindListItem(Window* window, int id, std::string_view text);
+void SelectListItem(Window* window, int id, int index);
 void Enable(Window* window, int id, bool enable);
 // A check box's state (1 checked, 0 clear); -1 for a control that is none.
 [[nodiscard]] int GetCheck(Window* window, int id);

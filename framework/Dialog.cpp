@@ -92,6 +92,12 @@ bool CDialog::SendMessage(const Message& message)
     return false;
 }
 
+void CDialog::PressDialogKey(DialogKey key, int focusedButton)
+{
+    const int id = key == DialogKey::Escape ? IDCANCEL : focusedButton != 0 ? focusedButton : IDOK;
+    SendMessage({.event = Event::Command, .code = BN_CLICKED, .id = id});
+}
+
 void CDialog::ExchangeFields(FormExchange&) {}
 
 bool CDialog::OnOpenForm()
@@ -126,7 +132,6 @@ void CMenu::Start(backend::Window* window)
 {
     m_window = window;
     m_items.clear();
-    backend::StartWindowMenu(window, *this);
 }
 
 void CMenu::AppendItem(unsigned command, std::string_view text)

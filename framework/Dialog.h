@@ -35,15 +35,22 @@ public:
     // The window while it exists, for the framework's backend.
     [[nodiscard]] backend::Window* BackendWindow() const { return m_window; }
 
-    // The window's own menu: the window commands first (Minimize where the
-    // frame has it, Close), then whatever the dialog appends. Opened by a
-    // right click on the dialog's background, the context-menu key or
-    // Shift+F10. nullptr while the window does not exist.
+    // What the dialog adds to the window's own menu, which shows the window
+    // system's commands (Minimize where the frame has it, Close) first.
+    // Opened by a right click on the dialog's background, the context-menu
+    // key or Shift+F10. nullptr while the window does not exist.
     [[nodiscard]] CMenu* GetSystemMenu();
 
     // Routes a message through the event tables; one that no row takes gets
     // the default handling. True when a row took it.
     bool SendMessage(const Message& message);
+
+    // The dialog's keys, for a backend whose window system has no dialog
+    // manager to take them: Enter presses the push button that has the focus
+    // (focusedButton, 0 for none) and means OK anywhere else; Escape means
+    // Cancel.
+    enum class DialogKey { Enter, Escape };
+    void PressDialogKey(DialogKey key, int focusedButton);
 
     static const EventTable s_eventTable;
 

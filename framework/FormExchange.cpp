@@ -6,6 +6,7 @@
 #include "framework/Dialog.h"
 #include "framework/IntegerText.h"
 #include "framework/Prompt.h"
+#include "framework/Wnd.h"
 
 namespace fw {
 
@@ -23,7 +24,9 @@ void FormExchange::IntegerText(int controlId, std::int32_t& member)
     m_lastControl = controlId;
     backend::Window* window = m_dialog.BackendWindow();
     if (!m_read) {
-        backend::SetText(window, controlId, FormatInt32(member));
+        CWnd control;
+        control.Attach(m_dialog, controlId);
+        control.SetWindowText(FormatInt32(member));
         return;
     }
     if (const auto value = ParseInt32(backend::GetText(window, controlId)))

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
 #pragma once
-// CMenu: a window's own menu, as a list of commands. Choosing an item sends
-// its command to the window as a system command.
+// CMenu: what the program adds to a window's own menu, as a list of
+// commands; the window system's own commands come before them. Choosing an
+// item sends its command to the window as a system command.
 
 #include <string>
 #include <string_view>
@@ -26,7 +27,7 @@ public:
     void AppendItem(unsigned command, std::string_view text);
     [[nodiscard]] const std::vector<Item>& Items() const { return m_items; }
 
-    // Empties the menu for window and puts the window's own commands in it.
+    // Starts the program's part of window's menu, empty.
     void Start(backend::Window* window);
 
 private:

@@ -24,7 +24,11 @@ void CWnd::Attach(CDialog& dialog, int id)
 
 void CWnd::SetWindowText(std::string_view text)
 {
-    backend::SetText(WindowOf(m_dialog), m_id, text);
+    backend::Window* window = WindowOf(m_dialog);
+    // A combo box's field only: the list never changes. A text that is in the
+    // list selects that item, so the arrow keys step on from what is shown.
+    backend::SelectListItem(window, m_id, backend::FindListItem(window, m_id, text));
+    backend::SetText(window, m_id, text);
 }
 
 std::string CWnd::GetWindowText() const

@@ -23,6 +23,8 @@ public:
     void Attach(CDialog& dialog, int id);
     [[nodiscard]] bool IsAttached() const { return m_dialog != nullptr; }
 
+    // An edit field's text, a combo box's field (selecting the list's item
+    // of that text, or none), a caption.
     void SetWindowText(std::string_view text);
     [[nodiscard]] std::string GetWindowText() const;
     void EnableWindow(bool enable);

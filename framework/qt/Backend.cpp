@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QSlider>
@@ -92,15 +93,6 @@ void DefaultSysCommand(Window* window, unsigned command)
     }
 }
 
-void StartWindowMenu(Window* window, CMenu& menu)
-{
-    // The window's menu is ours to show (DialogWindow), so it lists the
-    // window's own commands too.
-    if (window && window->HasMinimizeBox())
-        menu.AppendItem(SC_MINIMIZE, Translate("WindowMenu", "Mi&nimize"));
-    menu.AppendItem(SC_CLOSE, Translate("WindowMenu", "&Close"));
-}
-
 void AppendWindowMenu(Window*, unsigned, std::string_view)
 {
     // The model in CMenu is the menu.
@@ -119,6 +111,18 @@ std::string GetText(Window* window, int id)
 void SetText(Window* window, int id, std::string_view text)
 {
     SetTextOf(Find(window, id), FromUtf8(text));
+}
+
+int FindListItem(Window* window, int id, std::string_view text)
+{
+    auto* combo = qobject_cast<QComboBox*>(Find(window, id));
+    return combo ? combo->findText(FromUtf8(text), Qt::MatchExactly) : -1;
+}
+
+void SelectListItem(Window* window, int id, int index)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(Find(window, id)))
+        combo->setCurrentIndex(index);
 }
 
 void Enable(Window* window, int id, bool enable)

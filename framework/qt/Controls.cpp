@@ -47,12 +47,8 @@ void SetTextOf(QWidget* control, const QString& text)
 {
     if (auto* edit = qobject_cast<QLineEdit*>(control))
         edit->setText(text);
-    else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        // The field only: the list never changes. A text that is in the list
-        // selects that item, so the arrow keys step on from what is shown.
-        combo->setCurrentIndex(combo->findText(text, Qt::MatchExactly));
+    else if (auto* combo = qobject_cast<QComboBox*>(control))
         combo->setEditText(text);
-    }
     else if (auto* button = qobject_cast<QAbstractButton*>(control))
         button->setText(text);
     else if (auto* label = qobject_cast<QLabel*>(control))

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "framework/qt/DialogWindow.h"
 
-#include "framework/qt/Controls.h"
 #include "framework/Dialog.h"
+#include "framework/Menu.h"
+#include "framework/qt/Controls.h"
 #include "framework/qt/QtResources.h"
 #include "framework/qt/TemplateLayout.h"
 
@@ -19,6 +20,8 @@
 #include <QPushButton>
 #include <QSlider>
 
+
+#include <vector>
 
 namespace fw::backend {
 
@@ -127,22 +130,16 @@ bool Window::HandleDialogKey(QWidget* focus, QKeyEvent* key)
 {
     if (key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
         return false;
-    if (IsEnterKey(key->key())) {
-        // A focused push button is pressed; anywhere else Enter means OK.
-        if (auto* button = qobject_cast<QPushButton*>(focus)) {
-            button->click();
-            return true;
-        }
-        m_dialog.SendMessage({.event = Event::Command, .code = BN_CLICKED, .id = IDOK});
+    if (IsEnterKey(key->key()) || key->key() == Qt::Key_Escape) {
+        const bool enter = key->key() != Qt::Key_Escape;
+        auto* button = qobject_cast<QPushButton*>(focus);
+        m_dialog.PressDialogKey(enter ? CDialog::DialogKey::Enter : CDialog::DialogKey::Escape,
+                                button ? ControlId(button) : 0);
         return true;
     }
     if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
         QWidget* at = focus ? focus : this;
         ShowWindowMenu(at->mapToGlobal(at->rect().center()));
-        return true;
-    }
-    if (key->key() == Qt::Key_Escape) {
-        m_dialog.SendMessage({.event = Event::Command, .code = BN_CLICKED, .id = IDCANCEL});
         return true;
     }
     return false;
@@ -189,7 +186,14 @@ void Window::ShowWindowMenu(const QPoint& globalPos)
         return;
     QMenu menu(this);
     menu.setAccessibleName(QCoreApplication::translate("WindowMenu", "Window menu"));
-    for (const CMenu::Item& item : items->Items()) {
+    // The window's own commands, as a window system's menu has them, then the
+    // program's.
+    std::vector<CMenu::Item> all;
+    if (HasMinimizeBox())
+        all.push_back({SC_MINIMIZE, QCoreApplication::translate("WindowMenu", "Mi&nimize").toStdString()});
+    all.push_back({SC_CLOSE, QCoreApplication::translate("WindowMenu", "&Close").toStdString()});
+    all.insert(all.end(), items->Items().begin(), items->Items().end());
+    for (const CMenu::Item& item : all) {
         if (item.IsSeparator()) {
             menu.addSeparator();
             continue;

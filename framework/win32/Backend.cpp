@@ -423,11 +423,6 @@ void DefaultSysCommand(Window* window, unsigned command)
         DefWindowProcW(window->hwnd, WM_SYSCOMMAND, command, window->lastSysCommandPosition);
 }
 
-void StartWindowMenu(Window*, CMenu&)
-{
-    // The window system's menu has the window's own commands already.
-}
-
 void AppendWindowMenu(Window* window, unsigned command, std::string_view text)
 {
     HMENU menu = window ? GetSystemMenu(window->hwnd, FALSE) : nullptr;
@@ -455,15 +450,25 @@ void SetText(Window* window, int id, std::string_view text)
     HWND control = Find(window, id);
     if (!control)
         return;
+    SetWindowTextW(control, Widen(text).c_str());
+}
+
+int FindListItem(Window* window, int id, std::string_view text)
+{
+    HWND control = Find(window, id);
+    if (!IsClass(control, WC_COMBOBOXW))
+        return -1;
     const std::wstring wide = Widen(text);
-    if (IsClass(control, WC_COMBOBOXW)) {
-        // The field only: the list never changes. A text that is in the list
-        // selects that item, so the arrow keys step on from what is shown.
-        const LRESULT index = SendMessageW(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                           reinterpret_cast<LPARAM>(wide.c_str()));
-        SendMessageW(control, CB_SETCURSEL, index == CB_ERR ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(index), 0);
-    }
-    SetWindowTextW(control, wide.c_str());
+    const LRESULT index =
+        SendMessageW(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(wide.c_str()));
+    return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+void SelectListItem(Window* window, int id, int index)
+{
+    HWND control = Find(window, id);
+    if (IsClass(control, WC_COMBOBOXW))
+        SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 void Enable(Window* window, int id, bool enable)
