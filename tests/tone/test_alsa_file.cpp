@@ -3,6 +3,7 @@
 // A real tone through alsa-lib: the "default" PCM is pointed, by the user's
 // own ALSA configuration, at ALSA's file plugin, so the program's real device
 // code opens, configures, writes and drains it, and the file is what was played.
+// Also the integer samples of devices that take no float.
 
 #include "tone/linux/AlsaDevice.h"
 #include "tone/Beep.h"
@@ -15,6 +16,7 @@
 
 #include <chrono>
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 using namespace vornaby::tone;
@@ -71,6 +73,25 @@ private slots:
         InstallSoundDevice(std::make_unique<AlsaDevice>("default"));
         const std::vector<float> x = ReadFloats(m_raw44);
         QCOMPARE(x.size(), std::size_t{13230}); // 300 ms at 44.1 kHz
+    }
+
+    void integerSamplesForDevicesWithoutFloat()
+    {
+        const std::vector<float> frames{0.0f, 0.5f, -0.5f, 1.0f, -1.0f, 1.5f, -2.0f, 0.25f};
+        std::vector<unsigned char> bytes;
+        ConvertFrames(frames, SampleFormat::S16, 2, bytes);
+        std::vector<std::int16_t> s16(bytes.size() / 2);
+        std::memcpy(s16.data(), bytes.data(), bytes.size());
+        QCOMPARE(s16, (std::vector<std::int16_t>{0, 0, 16384, 16384, -16384, -16384, 32767, 32767, -32767, -32767,
+                                                 32767, 32767, -32767, -32767, 8192, 8192}));
+        ConvertFrames(frames, SampleFormat::S32, 1, bytes);
+        std::vector<std::int32_t> s32(bytes.size() / 4);
+        std::memcpy(s32.data(), bytes.data(), bytes.size());
+        QCOMPARE(s32, (std::vector<std::int32_t>{0, 1073741824, -1073741824, 2147483647, -2147483647, 2147483647,
+                                                 -2147483647, 536870912}));
+        ConvertFrames(frames, SampleFormat::Float, 1, bytes);
+        QCOMPARE(bytes.size(), frames.size() * 4);
+        QVERIFY(std::memcmp(bytes.data(), frames.data(), bytes.size()) == 0);
     }
 
     void noDeviceFailsAtOnce()
