@@ -52,12 +52,7 @@ test: build windows
 	$(MAKE) fuzz
 	$(MAKE) sanitize
 	$(MAKE) package-check
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -E e2e_pipewire
-	@# The private PipeWire has no real-time scheduling here: on a busy machine
-	@# its graph now and then drops a whole cycle, for the recorder as for the
-	@# program. Its suite runs again, up to twice, when a run fails (the
-	@# failed runs' output and evidence stay).
-	cd $(BUILD) && ctest --output-on-failure -R e2e_pipewire --repeat until-pass:3
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@# The window's behaviour suite again, on the Windows program's own
 	@# windows under Wine.
 	cd $(BUILD)-win64 && ctest --output-on-failure

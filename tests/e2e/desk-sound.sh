@@ -37,7 +37,12 @@ stop() {
 start() {
     mkdir -p "$logs"
     if [ "${VORNABY_DESK_SOUND:-pulseaudio}" = pipewire ]; then
-        run pipewire pipewire
+        # Real-time scheduling for the graph and the recorder's server, as a
+        # desktop gives it through rtkit: without it a busy machine makes the
+        # graph miss whole cycles. The threads they start inherit it.
+        rt=
+        if chrt -f 20 true 2>/dev/null; then rt="chrt -f 20"; fi
+        run pipewire $rt pipewire
         wait_for 10 pw-cli info 0
         # A desk without real-time scheduling drops whole cycles of a small
         # quantum when the machine is busy; tests that want a small one
@@ -46,7 +51,7 @@ start() {
             pw-metadata -n settings 0 clock.min-quantum "$VORNABY_DESK_MIN_QUANTUM" >/dev/null
         fi
         run wireplumber wireplumber
-        run pipewire-pulse pipewire-pulse
+        run pipewire-pulse $rt pipewire-pulse
         for sink in "$VORNABY_DESK_SINK:48000" "$VORNABY_DESK_SINK_44K:44100"; do
             pw-cli create-node adapter "{ factory.name=support.null-audio-sink node.name=${sink%:*}
                 media.class=Audio/Sink audio.format=F32 audio.rate=${sink#*:} audio.channels=1
