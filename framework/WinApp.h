@@ -31,8 +31,8 @@ public:
     // The one application object.
     [[nodiscard]] static CWinApp* Current();
 
-    // The main window, while it runs. The framework reads nothing from it; it
-    // is kept because the application object's contract names it.
+    // The main window, while it runs: a dialog that cannot open without its
+    // template ends the program only when it is this one.
     CWnd* m_mainWindow = nullptr;
 };
 

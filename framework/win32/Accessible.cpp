@@ -5,6 +5,7 @@
 
 #include <initguid.h> // the accessibility service's identifiers, defined here
 #include <oleacc.h>
+#include <wrl/client.h>
 
 #include <vector>
 
@@ -28,13 +29,12 @@ void ForEachTrackbar(HWND dialog, Change change)
         return;
     static const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     (void)com; // already initialised, in either apartment, is as good
-    IAccPropServices* service = nullptr;
+    Microsoft::WRL::ComPtr<IAccPropServices> service;
     if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                                reinterpret_cast<void**>(&service))))
+                                reinterpret_cast<void**>(service.GetAddressOf()))))
         return;
     for (HWND trackbar : trackbars)
-        change(*service, trackbar);
-    service->Release();
+        change(*service.Get(), trackbar);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <utility>
@@ -224,13 +225,13 @@ void LoadIcons(Window& window, int dpi)
         return static_cast<HICON>(
             LoadImageW(Instance(), MAKEINTRESOURCEW(window.iconId), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     };
-    HICON big = load(SM_CXICON);
-    HICON small = load(SM_CXSMICON);
-    SendMessageW(window.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    SendMessageW(window.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    for (HICON old : {std::exchange(window.bigIcon, big), std::exchange(window.smallIcon, small)})
-        if (old)
-            DestroyIcon(old);
+    OwnedIcon big(load(SM_CXICON));
+    OwnedIcon small(load(SM_CXSMICON));
+    SendMessageW(window.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(window.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    // The icons shown until now go once the window has let go of them.
+    window.bigIcon = std::move(big);
+    window.smallIcon = std::move(small);
 }
 
 // The icon of that identifier at the size the window system draws icons:
@@ -240,7 +241,7 @@ HICON IconOf(Window& window, int iconId)
     if (iconId == 0)
         return nullptr;
     if (iconId == window.iconId && window.bigIcon)
-        return window.bigIcon;
+        return window.bigIcon.get();
     return static_cast<HICON>(LoadImageW(Instance(), MAKEINTRESOURCEW(iconId), IMAGE_ICON, 0, 0,
                                          LR_DEFAULTSIZE | LR_SHARED));
 }
@@ -358,6 +359,8 @@ Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner)
     window->owner = owner ? owner->hwnd : nullptr;
     if (!CreateDialogParamW(Instance(), MAKEINTRESOURCEW(templateId), window->owner, DialogProc,
                             reinterpret_cast<LPARAM>(window))) {
+        std::fprintf(stderr, "%s: the window of template %d cannot be made (error %lu)\n",
+                     ApplicationName().c_str(), templateId, GetLastError());
         delete window;
         return nullptr;
     }
@@ -372,9 +375,6 @@ void DestroyDialogWindow(Window* window)
         SetWindowLongPtrW(window->hwnd, DWLP_USER, 0);
         DestroyWindow(window->hwnd);
     }
-    for (HICON icon : {window->bigIcon, window->smallIcon})
-        if (icon)
-            DestroyIcon(icon);
     delete window;
 }
 

@@ -19,6 +19,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace fw {
 
@@ -26,14 +27,37 @@ class CDialog;
 
 namespace backend {
 
+// An icon the window owns, destroyed with it or when replaced.
+class OwnedIcon {
+public:
+    OwnedIcon() = default;
+    explicit OwnedIcon(HICON icon) : m_icon(icon) {}
+    OwnedIcon(OwnedIcon&& other) noexcept : m_icon(std::exchange(other.m_icon, nullptr)) {}
+    OwnedIcon& operator=(OwnedIcon&& other) noexcept
+    {
+        std::swap(m_icon, other.m_icon);
+        return *this;
+    }
+    ~OwnedIcon()
+    {
+        if (m_icon)
+            DestroyIcon(m_icon);
+    }
+    [[nodiscard]] HICON get() const { return m_icon; }
+    explicit operator bool() const { return m_icon != nullptr; }
+
+private:
+    HICON m_icon = nullptr;
+};
+
 class Window {
 public:
     HWND hwnd = nullptr;
     CDialog* dialog = nullptr;
     int templateId = 0;
     HWND owner = nullptr;
-    HICON bigIcon = nullptr;
-    HICON smallIcon = nullptr;
+    OwnedIcon bigIcon;
+    OwnedIcon smallIcon;
     int iconId = 0;
     LPARAM lastSysCommandPosition = 0;
     bool painted = false; // the dialog's Paint handler painted the window

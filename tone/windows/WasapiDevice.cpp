@@ -3,8 +3,6 @@
 #include "tone/windows/WasapiDevice.h"
 
 #include <initguid.h>
-#include <windows.h>
-#include <audioclient.h>
 #include <mmdeviceapi.h>
 #include <mmreg.h>
 
@@ -24,13 +22,7 @@ constexpr REFERENCE_TIME kBufferHns = 500000; // 50 ms
 // KSDATAFORMAT_SUBTYPE_IEEE_FLOAT, whose definition mingw-w64 keeps in no library.
 constexpr GUID kFloatSamples = {0x00000003, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
 
-template <class T>
-void Release(T*& object)
-{
-    if (object)
-        object->Release();
-    object = nullptr;
-}
+using Microsoft::WRL::ComPtr;
 
 } // namespace
 
@@ -39,11 +31,15 @@ WasapiDevice::~WasapiDevice()
     Close();
 }
 
-bool WasapiDevice::Fail(const char* what, long result)
+bool WasapiDevice::Fail(const char* what, HRESULT result)
 {
-    char code[16];
-    std::snprintf(code, sizeof code, "0x%08lx", static_cast<unsigned long>(result));
-    ReportSoundFailure(std::string("WASAPI: ") + what + " (" + code + ")");
+    std::string report = std::string("WASAPI: ") + what;
+    if (result != S_OK) {
+        char code[16];
+        std::snprintf(code, sizeof code, "0x%08lx", static_cast<unsigned long>(result));
+        report += std::string(" (") + code + ")";
+    }
+    ReportSoundFailure(report);
     if (result == AUDCLNT_E_DEVICE_INVALIDATED || result == AUDCLNT_E_SERVICE_NOT_RUNNING)
         m_lost = true;
     Close();
@@ -55,9 +51,9 @@ void WasapiDevice::Close()
     if (m_client && m_started)
         m_client->Stop();
     m_started = false;
-    Release(m_clock);
-    Release(m_render);
-    Release(m_client);
+    m_clock.Reset();
+    m_render.Reset();
+    m_client.Reset();
     if (m_event)
         CloseHandle(m_event);
     m_event = nullptr;
@@ -67,18 +63,15 @@ void WasapiDevice::Close()
 
 bool WasapiDevice::Open()
 {
-    IMMDeviceEnumerator* enumerator = nullptr;
-    HRESULT hr = CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_ALL, __uuidof(IMMDeviceEnumerator),
-                                  reinterpret_cast<void**>(&enumerator));
+    ComPtr<IMMDeviceEnumerator> enumerator;
+    HRESULT hr = CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_ALL, IID_PPV_ARGS(&enumerator));
     if (FAILED(hr))
         return Fail("no device enumerator", hr);
-    IMMDevice* endpoint = nullptr;
-    hr = enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &endpoint);
-    enumerator->Release();
-    if (FAILED(hr))
+    ComPtr<IMMDevice> endpoint;
+    if (hr = enumerator->GetDefaultAudioEndpoint(eRender, eConsole, &endpoint); FAILED(hr))
         return Fail("no default output", hr);
-    hr = endpoint->Activate(__uuidof(IAudioClient), CLSCTX_ALL, nullptr, reinterpret_cast<void**>(&m_client));
-    endpoint->Release();
+    hr = endpoint->Activate(__uuidof(IAudioClient), CLSCTX_ALL, nullptr,
+                            reinterpret_cast<void**>(m_client.GetAddressOf()));
     if (FAILED(hr))
         return Fail("cannot open the default output", hr);
 
@@ -109,11 +102,13 @@ bool WasapiDevice::Open()
     if (hr = m_client->GetBufferSize(&m_bufferFrames); FAILED(hr))
         return Fail("no buffer", hr);
     m_event = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    if (!m_event)
+        return Fail("no buffer event", HRESULT_FROM_WIN32(GetLastError()));
     if (hr = m_client->SetEventHandle(m_event); FAILED(hr))
         return Fail("no buffer event", hr);
-    if (hr = m_client->GetService(__uuidof(IAudioRenderClient), reinterpret_cast<void**>(&m_render)); FAILED(hr))
+    if (hr = m_client->GetService(IID_PPV_ARGS(&m_render)); FAILED(hr))
         return Fail("no render service", hr);
-    if (hr = m_client->GetService(__uuidof(IAudioClock), reinterpret_cast<void**>(&m_clock)); FAILED(hr))
+    if (hr = m_client->GetService(IID_PPV_ARGS(&m_clock)); FAILED(hr))
         return Fail("no clock", hr);
     UINT64 frequency = 0;
     if (hr = m_clock->GetFrequency(&frequency); FAILED(hr) || frequency == 0)
@@ -155,7 +150,7 @@ bool WasapiDevice::Write(std::span<const float> frames)
         const std::size_t room = m_bufferFrames - padding;
         if (room == 0) {
             if (WaitForSingleObject(m_event, kStallMs) == WAIT_TIMEOUT)
-                return Fail("the endpoint takes no frames", 0);
+                return Fail("the endpoint takes no frames");
             continue;
         }
         const std::size_t n = std::min(room, frames.size());
@@ -200,7 +195,7 @@ bool WasapiDevice::Drain()
             played = now;
             lastProgress = std::chrono::steady_clock::now();
         } else if (std::chrono::steady_clock::now() - lastProgress > std::chrono::milliseconds(kStallMs)) {
-            return Fail("the endpoint does not finish the tone", 0);
+            return Fail("the endpoint does not finish the tone");
         }
     }
     // Ready for the next tone: an empty stream, its clock back at 0.

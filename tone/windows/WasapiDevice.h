@@ -9,11 +9,11 @@
 
 #include "tone/SoundDevice.h"
 
-#include <cstdint>
+#include <windows.h>
+#include <audioclient.h>
+#include <wrl/client.h>
 
-struct IAudioClient;
-struct IAudioRenderClient;
-struct IAudioClock;
+#include <cstdint>
 
 namespace vornaby::tone {
 
@@ -36,14 +36,15 @@ public:
 private:
     bool Open();
     void Close();
-    // Reports what failed, with its result code, and closes the stream.
-    bool Fail(const char* what, long result);
+    // Reports what failed, with the result code where a call returned one
+    // (S_OK: none), and closes the stream.
+    bool Fail(const char* what, HRESULT result = S_OK);
     // Frames the endpoint has played since the stream started.
     [[nodiscard]] std::uint64_t PlayedFrames() const;
 
-    IAudioClient* m_client = nullptr;
-    IAudioRenderClient* m_render = nullptr;
-    IAudioClock* m_clock = nullptr;
+    Microsoft::WRL::ComPtr<IAudioClient> m_client;
+    Microsoft::WRL::ComPtr<IAudioRenderClient> m_render;
+    Microsoft::WRL::ComPtr<IAudioClock> m_clock;
     void* m_event = nullptr;
     std::uint32_t m_rate = 0;
     unsigned m_channels = 1;
