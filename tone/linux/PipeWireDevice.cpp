@@ -110,7 +110,11 @@ std::unique_ptr<PipeWireDevice> PipeWireDevice::Connect()
     device->m_loop = Pw().pw_thread_loop_new("vornaby-tone", nullptr);
     if (!device->m_loop)
         return nullptr;
-    device->m_context = Pw().pw_context_new(Pw().pw_thread_loop_get_loop(device->m_loop), nullptr, 0);
+    // The configuration audio clients take (pw-play's): its real-time module
+    // gives the stream's data thread real-time scheduling where the desktop
+    // grants it (rtkit), so that a busy machine does not starve the tone.
+    device->m_context = Pw().pw_context_new(Pw().pw_thread_loop_get_loop(device->m_loop),
+                                            Pw().pw_properties_new(PW_KEY_CONFIG_NAME, "client-rt.conf", nullptr), 0);
     if (!device->m_context || Pw().pw_thread_loop_start(device->m_loop) < 0)
         return nullptr;
     Pw().pw_thread_loop_lock(device->m_loop);
@@ -163,7 +167,8 @@ bool PipeWireDevice::CreateStream()
     info.position[0] = SPA_AUDIO_CHANNEL_MONO;
     const spa_pod* params[] = {spa_format_audio_raw_build(&builder, SPA_PARAM_EnumFormat, &info)};
     const auto flags =
-        static_cast<pw_stream_flags>(PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS);
+        static_cast<pw_stream_flags>(PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS |
+                                     PW_STREAM_FLAG_RT_PROCESS);
     if (Pw().pw_stream_connect(m_stream, PW_DIRECTION_OUTPUT, PW_ID_ANY, flags, params, 1) < 0) {
         DestroyStream();
         return false;
@@ -349,10 +354,19 @@ void PipeWireDevice::OnProcess()
     Pw().pw_stream_queue_buffer(m_stream, buffer);
     if (rest) {
         // The silence still queued is let go, so that the next tone does not
-        // wait behind it.
-        Pw().pw_stream_set_active(m_stream, false);
-        Pw().pw_stream_flush(m_stream, false);
+        // wait behind it: on the stream's own loop, not this real-time one.
+        pw_loop_invoke(Pw().pw_thread_loop_get_loop(m_loop), &PipeWireDevice::Rest, 0, nullptr, 0, false, this);
     }
+}
+
+int PipeWireDevice::Rest(spa_loop*, bool, std::uint32_t, const void*, std::size_t, void* self)
+{
+    auto* device = static_cast<PipeWireDevice*>(self);
+    if (device->m_stream && !device->m_active) {
+        Pw().pw_stream_set_active(device->m_stream, false);
+        Pw().pw_stream_flush(device->m_stream, false);
+    }
+    return 0;
 }
 
 void PipeWireDevice::OnFormat(const spa_pod* format)

@@ -21,6 +21,7 @@ struct pw_core;
 struct pw_stream;
 struct spa_pod;
 struct spa_hook;
+struct spa_loop;
 struct pw_stream_events;
 
 namespace vornaby::tone {
@@ -59,6 +60,7 @@ private:
 
     // Called on the stream's own thread.
     void OnProcess();
+    static int Rest(spa_loop* loop, bool async, std::uint32_t seq, const void* data, std::size_t size, void* self);
     void OnFormat(const spa_pod* format);
     void OnStateChanged(int state, const char* error);
 
