@@ -5,7 +5,6 @@
 # made from the same Designer forms and artwork. One statically linked
 # Vornaby.exe.
 enable_language(RC)
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
@@ -32,9 +31,10 @@ endforeach()
 file(GLOB translations ${CMAKE_SOURCE_DIR}/resources/translations/*.ts)
 add_custom_command(
   OUTPUT ${win32_out}/vornaby.rc ${win32_out}/vornaby.ico ${win32_out}/Win32ProgramResources.cpp
-  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${win32_out} 128 ${pngs}
-    -- ${forms} -- ${translations}
-  DEPENDS ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${forms} ${pngs} ${translations})
+  COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${win32_out}
+    ${CMAKE_SOURCE_DIR}/resources/resource.h ${pngs} -- ${forms} -- ${translations}
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${CMAKE_SOURCE_DIR}/resources/resource.h ${forms}
+    ${pngs} ${translations})
 add_library(vornaby_resources STATIC resources/ProgramResources.cpp ${win32_out}/Win32ProgramResources.cpp)
 target_link_libraries(vornaby_resources PUBLIC vornaby_framework)
 

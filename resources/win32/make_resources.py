@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Vornaby developers
 # SPDX-License-Identifier: MIT
-"""make_resources.py OUT_DIR ICON_ID PNG... -- FORM.ui... -- TRANSLATION.ts...
+"""make_resources.py OUT_DIR RESOURCE_H PNG... -- FORM.ui... -- TRANSLATION.ts...
 
 Makes the Windows build's resources from the same sources as the Qt build's:
 each Designer form becomes a DIALOGEX template (geometry already in dialog
@@ -11,10 +11,13 @@ become tables for the framework. Writes OUT_DIR/vornaby.rc, OUT_DIR/vornaby.ico 
 OUT_DIR/Win32ProgramResources.cpp."""
 import json
 import os
-import struct
+import re
+import subprocess
 import sys
-import zlib
+import tempfile
 import xml.etree.ElementTree as ET
+
+from PIL import Image
 
 
 def prop(widget, name):
@@ -112,100 +115,31 @@ def dialog(form):
     return tid, "\n".join(lines), lists, root.get("name")
 
 
-def png_rows(data):
-    """The RGBA rows of an 8-bit RGBA PNG without interlacing, the artwork's kind."""
-    width, height, depth, kind, _, _, interlace = struct.unpack(">IIBBBBB", data[16:29])
-    if (depth, kind, interlace) != (8, 6, 0):
-        sys.exit("make_resources.py: the artwork must be 8-bit RGBA PNG without interlacing")
-    pos, packed = 8, b""
-    while pos < len(data):
-        length, tag = struct.unpack(">I4s", data[pos:pos + 8])
-        if tag == b"IDAT":
-            packed += data[pos + 8:pos + 8 + length]
-        pos += 12 + length
-    raw, stride, rows = zlib.decompress(packed), width * 4, []
-    previous = bytearray(stride)
-    for y in range(height):
-        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for x in range(stride):
-            a, b = line[x - 4] if x >= 4 else 0, previous[x]
-            c = previous[x - 4] if x >= 4 else 0
-            if kind == 4:
-                p = a + b - c
-                a = a if abs(p - a) <= abs(p - b) and abs(p - a) <= abs(p - c) else b if abs(p - b) <= abs(p - c) else c
-            line[x] = (line[x] + (0, a, b, (a + b) // 2, a)[kind]) & 255
-        rows.append([tuple(line[x:x + 4]) for x in range(0, stride, 4)])
-        previous = line
-    return rows
-
-
-# The classic images' colours: the 16 of the VGA palette, and for 8 bits a
-# 6x6x6 cube with a ramp of greys.
-VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
-       (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255),
-       (255, 0, 255), (0, 255, 255), (255, 255, 255)]
-CUBE = [(r * 51, g * 51, b * 51) for r in range(6) for g in range(6) for b in range(6)] + \
-       [(v, v, v) for v in range(8, 248, 6)]
-
-
-def icon_image(rows, bits):
-    """One icon image as Windows stores it: a bottom-up DIB of twice the
-    height, the colours (indexed at 4 and 8 bits) then the transparency mask."""
-    size = len(rows)
-    palette = {4: VGA, 8: CUBE}.get(bits, [])
-    nearest = {}
-
-    def index(pixel):
-        if pixel not in nearest:
-            nearest[pixel] = min(range(len(palette)),
-                                 key=lambda i: sum((p - q) ** 2 for p, q in zip(pixel, palette[i])))
-        return nearest[pixel]
-
-    def padded(row):
-        return row + b"\0" * (-len(row) % 4)
-
-    colours, mask = b"", b""
-    for row in reversed(rows):
-        if bits == 32:
-            line = b"".join(bytes((b, g, r, a)) for r, g, b, a in row)
-        elif bits == 24:
-            line = b"".join(bytes((b, g, r)) for r, g, b, _ in row)
-        else:
-            indices = [index(pixel[:3]) if pixel[3] >= 128 else 0 for pixel in row]
-            if bits == 4:
-                indices += [0] * (len(indices) % 2)
-                line = bytes(indices[i] << 4 | indices[i + 1] for i in range(0, len(indices), 2))
-            else:
-                line = bytes(indices)
-        colours += padded(line)
-        bitmask = 0
-        for pixel in row:
-            bitmask = bitmask << 1 | (pixel[3] < 128)
-        mask += padded(bitmask.to_bytes((size + 7) // 8, "big"))
-    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, bits, 0, len(colours) + len(mask), 0, 0,
-                         len(palette), 0)
-    return header + b"".join(bytes((b, g, r, 0)) for r, g, b in palette) + colours + mask
-
-
 def icon(pngs, path):
     """The program's icon: 48, 32 and 16 px at 4, 8 and 24 bits per pixel, in
     that order, as the classic desktop takes them; then the same sizes at 32
     bits and the 256 px image as PNG, which Explorer and the task bar take at
-    high scale."""
-    artwork = {}
-    for png in pngs:
-        data = open(png, "rb").read()
-        artwork[struct.unpack(">I", data[16:20])[0]] = data
-    images = [(size, bits, icon_image(png_rows(artwork[size]), bits))
-              for bits in (4, 8, 24, 32) for size in (48, 32, 16)]
-    images.append((256, 32, artwork[256]))
-    out = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for size, bits, data in images:
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 16 if bits == 4 else 0, 0, 1, bits, len(data), offset)
-        offset += len(data)
-    with open(path, "wb") as f:
-        f.write(out + b"".join(data for _, _, data in images))
+    high scale. Pillow reduces the artwork's colours, icoutils' icotool writes
+    the icon."""
+    artwork = {Image.open(png).size[0]: png for png in pngs}
+    with tempfile.TemporaryDirectory() as work:
+        arguments = []
+        for bits in (4, 8, 24, 32):
+            for size in (48, 32, 16):
+                image = Image.open(artwork[size]).convert("RGBA")
+                if bits < 32:
+                    # Each pixel shown or not (the classic images' mask); the
+                    # shown ones in at most 2^bits - 1 colours, the hidden
+                    # ones in one more.
+                    shown = image.getchannel("A").point(lambda a: 255 if a >= 128 else 0)
+                    colours = image.convert("RGB")
+                    if bits < 24:
+                        colours = colours.quantize(colors=2 ** bits - 1, dither=Image.Dither.NONE).convert("RGB")
+                    image = Image.composite(colours.convert("RGBA"), Image.new("RGBA", image.size), shown)
+                file = os.path.join(work, f"{size}-{bits}.png")
+                image.save(file)
+                arguments += ["--bit-depth", str(bits), file]
+        subprocess.run(["icotool", "--create", "--output", path, *arguments, "--raw", artwork[256]], check=True)
 
 
 def cpp_string(text):
@@ -227,7 +161,9 @@ def translations(paths):
 
 def main(argv):
     split, split2 = argv.index("--"), len(argv) - argv[::-1].index("--") - 1
-    out, icon_id, pngs, forms, ts = argv[1], int(argv[2]), argv[3:split], argv[split + 1:split2], argv[split2 + 1:]
+    out, header, pngs, forms, ts = argv[1], argv[2], argv[3:split], argv[split + 1:split2], argv[split2 + 1:]
+    # The icon's identifier, as resource.h gives it to the program.
+    icon_id = int(re.search(r"\bIDI_APP\s*=\s*(\d+)", open(header, encoding="utf-8").read()).group(1))
     os.makedirs(out, exist_ok=True)
     icon(pngs, os.path.join(out, "vornaby.ico"))
     dialogs = [dialog(form) for form in forms]
