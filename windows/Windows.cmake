@@ -8,17 +8,14 @@ enable_language(RC)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 add_link_options(-static -static-libgcc -static-libstdc++)
 
-add_library(vornaby_tone STATIC
-  tone/Synth.cpp tone/SoundDevice.cpp tone/Beep.cpp
-  tone/windows/ChooseDevice.cpp tone/windows/WasapiDevice.cpp)
-target_include_directories(vornaby_tone PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(vornaby_tone PUBLIC Threads::Threads ole32 uuid)
-
-add_library(vornaby_framework STATIC ${VORNABY_FRAMEWORK_CORE}
+set(VORNABY_TONE_DEVICES tone/windows/ChooseDevice.cpp tone/windows/WasapiDevice.cpp)
+set(VORNABY_TONE_LIBS ole32 uuid)
+set(VORNABY_FRAMEWORK_BACKEND
   framework/win32/Backend.cpp framework/win32/Application.cpp framework/win32/EventLoop.cpp
   framework/win32/Accessible.cpp)
-target_include_directories(vornaby_framework PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(vornaby_framework PUBLIC vornaby_integer_text comctl32 PRIVATE ole32)
+set(VORNABY_FRAMEWORK_LIBS comctl32)
+set(VORNABY_FRAMEWORK_PRIVATE_LIBS ole32)
+set(VORNABY_EXECUTABLE_KIND WIN32)
 
 # The templates, icon, lists and translations, made from the Designer forms,
 # the artwork and the translations the Qt build compiles.
@@ -35,11 +32,7 @@ add_custom_command(
     ${CMAKE_SOURCE_DIR}/resources/resource.h ${pngs} -- ${forms} -- ${translations}
   DEPENDS ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${CMAKE_SOURCE_DIR}/resources/resource.h ${forms}
     ${pngs} ${translations})
-add_library(vornaby_resources STATIC resources/ProgramResources.cpp ${win32_out}/Win32ProgramResources.cpp)
-target_link_libraries(vornaby_resources PUBLIC vornaby_framework)
-
-add_library(vornaby_dialogs STATIC dialogs/VornabyDlg.cpp dialogs/AboutDlg.cpp)
-target_link_libraries(vornaby_dialogs PUBLIC vornaby_framework vornaby_tone)
+set(VORNABY_RESOURCE_SOURCES ${win32_out}/Win32ProgramResources.cpp)
 
 # The version record and the manifest (the look, the DPI awareness and the
 # execution level the windows are made with).
@@ -48,37 +41,38 @@ configure_file(windows/version.rc.in ${win32_out}/version.rc @ONLY)
 
 # Resources go into each program that opens the windows: the tests' too.
 set(VORNABY_WINDOWS_RC ${win32_out}/vornaby.rc ${win32_out}/version.rc)
-add_executable(vornaby WIN32 app/main.cpp app/VornabyApp.cpp ${VORNABY_WINDOWS_RC})
-set_target_properties(vornaby PROPERTIES OUTPUT_NAME Vornaby)
-target_link_libraries(vornaby PRIVATE vornaby_dialogs vornaby_resources)
-# Without its symbol table: a fifth of the size (0.9 MB, not 4.3 MB).
-target_link_options(vornaby PRIVATE -s)
+set(VORNABY_PROGRAM_RESOURCES ${VORNABY_WINDOWS_RC})
 
-# What a Windows user downloads: a per-user installer, and Vornaby.exe alone
-# in a zip to run from anywhere (the 64-bit program).
-if(VORNABY_WINDOWS_ARCH STREQUAL x86_64)
-  find_program(MAKENSIS makensis REQUIRED)
-  set(setup ${CMAKE_BINARY_DIR}/Vornaby-${PROJECT_VERSION}-setup.exe)
-  set(portable ${CMAKE_BINARY_DIR}/Vornaby-${PROJECT_VERSION}-portable.zip)
-  add_custom_command(OUTPUT ${setup}
-    COMMAND ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DEXE=$<TARGET_FILE:vornaby> -DICON=${win32_out}/vornaby.ico
-      -DOUTFILE=${setup} ${CMAKE_SOURCE_DIR}/windows/installer.nsi
-    DEPENDS vornaby ${CMAKE_SOURCE_DIR}/windows/installer.nsi)
-  add_custom_command(OUTPUT ${portable}
-    COMMAND ${CMAKE_COMMAND} -E tar cf ${portable} --format=zip Vornaby.exe
-    WORKING_DIRECTORY $<TARGET_FILE_DIR:vornaby> DEPENDS vornaby)
-  add_custom_target(package_windows ALL DEPENDS ${setup} ${portable})
-endif()
+macro(vornaby_platform_targets)
+  set_target_properties(vornaby PROPERTIES OUTPUT_NAME Vornaby)
+  # Without its symbol table: a fifth of the size (0.9 MB, not 4.3 MB).
+  target_link_options(vornaby PRIVATE -s)
 
-# The start-up benchmark's floor: the same main window template as a plain
-# dialog box.
-add_executable(floor_win32_dialog EXCLUDE_FROM_ALL WIN32 bench/floors/floor_win32_dialog.cpp ${VORNABY_WINDOWS_RC})
-target_include_directories(floor_win32_dialog PRIVATE ${CMAKE_SOURCE_DIR})
-target_link_libraries(floor_win32_dialog PRIVATE comctl32)
+  # What a Windows user downloads: a per-user installer, and Vornaby.exe alone
+  # in a zip to run from anywhere (the 64-bit program).
+  if(VORNABY_WINDOWS_ARCH STREQUAL x86_64)
+    find_program(MAKENSIS makensis REQUIRED)
+    set(setup ${CMAKE_BINARY_DIR}/Vornaby-${PROJECT_VERSION}-setup.exe)
+    set(portable ${CMAKE_BINARY_DIR}/Vornaby-${PROJECT_VERSION}-portable.zip)
+    add_custom_command(OUTPUT ${setup}
+      COMMAND ${MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DEXE=$<TARGET_FILE:vornaby> -DICON=${win32_out}/vornaby.ico
+        -DOUTFILE=${setup} ${CMAKE_SOURCE_DIR}/windows/installer.nsi
+      DEPENDS vornaby ${CMAKE_SOURCE_DIR}/windows/installer.nsi)
+    add_custom_command(OUTPUT ${portable}
+      COMMAND ${CMAKE_COMMAND} -E tar cf ${portable} --format=zip Vornaby.exe
+      WORKING_DIRECTORY $<TARGET_FILE_DIR:vornaby> DEPENDS vornaby)
+    add_custom_target(package_windows ALL DEPENDS ${setup} ${portable})
+  endif()
 
-# The tests run under Wine, in a prefix of the build folder's own.
-include(CTest)
-if(BUILD_TESTING)
-  add_subdirectory(tests)
-endif()
+  # The start-up benchmark's floor: the same main window template as a plain
+  # dialog box.
+  add_executable(floor_win32_dialog EXCLUDE_FROM_ALL WIN32 bench/floors/floor_win32_dialog.cpp ${VORNABY_WINDOWS_RC})
+  target_include_directories(floor_win32_dialog PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(floor_win32_dialog PRIVATE comctl32)
 
+  # The tests run under Wine, in a prefix of the build folder's own.
+  include(CTest)
+  if(BUILD_TESTING)
+    add_subdirectory(tests)
+  endif()
+endmacro()
