@@ -361,8 +361,13 @@ void PipeWireDevice::OnProcess()
 
 int PipeWireDevice::Rest(spa_loop*, bool, std::uint32_t, const void*, std::size_t, void* self)
 {
+    // On the loop, with its lock held, as Wake runs: a tone that woke the
+    // stream since keeps it awake.
     auto* device = static_cast<PipeWireDevice*>(self);
-    if (device->m_stream && !device->m_active) {
+    std::unique_lock lock(device->m_mutex);
+    const bool resting = !device->m_active;
+    lock.unlock();
+    if (device->m_stream && resting) {
         Pw().pw_stream_set_active(device->m_stream, false);
         Pw().pw_stream_flush(device->m_stream, false);
     }
