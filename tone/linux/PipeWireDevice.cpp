@@ -355,7 +355,10 @@ void PipeWireDevice::OnProcess()
     if (rest) {
         // The silence still queued is let go, so that the next tone does not
         // wait behind it: on the stream's own loop, not this real-time one.
-        pw_loop_invoke(Pw().pw_thread_loop_get_loop(m_loop), &PipeWireDevice::Rest, 0, nullptr, 0, false, this);
+        // (spa_loop_invoke by hand: its macro is a GNU statement expression.)
+        spa_loop* loop = Pw().pw_thread_loop_get_loop(m_loop)->loop;
+        const auto* methods = static_cast<const spa_loop_methods*>(loop->iface.cb.funcs);
+        methods->invoke(loop->iface.cb.data, &PipeWireDevice::Rest, 0, nullptr, 0, false, this);
     }
 }
 
