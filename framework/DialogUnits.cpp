@@ -25,6 +25,22 @@ Rect DluToPixels(const Rect& dlu, BaseUnits base)
             DluToPixelsY(dlu.y + dlu.height, base) - top};
 }
 
+int CaptionPixels(CaptionKind kind, const CaptionMetrics& m)
+{
+    switch (kind) {
+    case CaptionKind::Label:
+        return m.textWidth + 2;
+    case CaptionKind::Frame:
+        // The frame's line runs on either side of its title.
+        return m.textWidth + 2 * m.averageCharWidth + 8;
+    case CaptionKind::CheckBox:
+        return m.textWidth + m.indicatorWidth + 4;
+    case CaptionKind::PushButton:
+        return m.textWidth + m.buttonMargins;
+    }
+    return m.textWidth;
+}
+
 BaseUnits FitCaptions(BaseUnits base, std::span<const CaptionFit> captions)
 {
     for (const CaptionFit& caption : captions) {

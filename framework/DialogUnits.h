@@ -36,6 +36,19 @@ struct CaptionFit {
     int textPixels = 0;
 };
 
+// The room a caption needs beside its text, by the kind of control that
+// shows it, from what the toolkit measures: the text's width and the font's
+// average character width in pixels, a check box's indicator with its gap,
+// and a push button's margins on both sides.
+enum class CaptionKind { Label, Frame, CheckBox, PushButton };
+struct CaptionMetrics {
+    int textWidth = 0;
+    int averageCharWidth = 0;
+    int indicatorWidth = 0;
+    int buttonMargins = 0;
+};
+[[nodiscard]] int CaptionPixels(CaptionKind kind, const CaptionMetrics& metrics);
+
 // Widens the horizontal unit, if needed, until every caption fits its
 // control. The proportions of the template stay; only the scale changes.
 // Fonts whose letters run wide for their average width would clip otherwise.

@@ -40,17 +40,22 @@ int CaptionPixels(const QWidget* control)
     if (text.isEmpty() || control->isWindow())
         return 0;
     const QFontMetrics metrics(control->font());
-    const int textWidth = metrics.horizontalAdvance(text);
     const QStyle* style = control->style();
+    const CaptionMetrics measured{
+        .textWidth = metrics.horizontalAdvance(text),
+        .averageCharWidth = metrics.averageCharWidth(),
+        .indicatorWidth =
+            style->pixelMetric(QStyle::PM_IndicatorWidth) + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing),
+        .buttonMargins = 2 * style->pixelMetric(QStyle::PM_ButtonMargin) + 4,
+    };
     if (qobject_cast<const QCheckBox*>(control))
-        return textWidth + style->pixelMetric(QStyle::PM_IndicatorWidth) +
-               style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4;
+        return fw::CaptionPixels(CaptionKind::CheckBox, measured);
     if (qobject_cast<const QPushButton*>(control))
-        return textWidth + 2 * style->pixelMetric(QStyle::PM_ButtonMargin) + 4;
+        return fw::CaptionPixels(CaptionKind::PushButton, measured);
     if (qobject_cast<const QGroupBox*>(control))
-        return textWidth + 2 * metrics.averageCharWidth() + 8;
+        return fw::CaptionPixels(CaptionKind::Frame, measured);
     if (qobject_cast<const QLabel*>(control))
-        return textWidth + 2;
+        return fw::CaptionPixels(CaptionKind::Label, measured);
     return 0;
 }
 

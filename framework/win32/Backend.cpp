@@ -138,16 +138,22 @@ int CaptionPixels(HWND control)
     if (text.empty() || !(isStatic || IsClass(control, WC_BUTTONW)))
         return 0;
     const TextExtent extent = MeasureText(control, text);
+    const CaptionMetrics measured{
+        .textWidth = extent.width,
+        .averageCharWidth = extent.averageCharWidth,
+        .indicatorWidth = GetSystemMetrics(SM_CXMENUCHECK) + 2,
+        .buttonMargins = 2 * extent.averageCharWidth,
+    };
     if (isStatic)
-        return extent.width + 2;
+        return fw::CaptionPixels(CaptionKind::Label, measured);
     switch (style & BS_TYPEMASK) {
     case BS_GROUPBOX:
-        return extent.width + 2 * extent.averageCharWidth + 8;
+        return fw::CaptionPixels(CaptionKind::Frame, measured);
     case BS_CHECKBOX:
     case BS_AUTOCHECKBOX:
-        return extent.width + GetSystemMetrics(SM_CXMENUCHECK) + 6;
+        return fw::CaptionPixels(CaptionKind::CheckBox, measured);
     default:
-        return extent.width + 2 * extent.averageCharWidth;
+        return fw::CaptionPixels(CaptionKind::PushButton, measured);
     }
 }
 
