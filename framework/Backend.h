@@ -66,9 +66,10 @@ void FocusAndSelect(Window* window, int id);
 void SetIcon(Window* window, int iconId);
 [[nodiscard]] bool HasIcon(int iconId);
 
-// Painting, for a dialog's own Paint handler. The window is minimised; its
-// client area's size. BeginPaint returns what the other calls paint on (none
-// where the window is not being painted now); EndPaint ends it.
+// For a dialog's own Paint handler: whether the window is minimised, its
+// client area's size, the size icons are drawn at; BeginPaint returns what
+// the other calls paint on (none where the window is not being painted now),
+// and EndPaint ends that painting.
 [[nodiscard]] bool IsIconic(Window* window);
 struct Extent {
     int width = 0, height = 0;
