@@ -51,6 +51,7 @@ void WasapiDevice::Close()
     if (m_client && m_started)
         m_client->Stop();
     m_started = false;
+    m_inTone = false;
     m_clock.Reset();
     m_render.Reset();
     m_client.Reset();
@@ -147,6 +148,14 @@ bool WasapiDevice::Write(std::span<const float> frames)
         UINT32 padding = 0;
         if (const HRESULT hr = m_client->GetCurrentPadding(&padding); FAILED(hr))
             return Fail("the stream failed", hr);
+        // A tone's first frames follow whatever the endpoint has played
+        // since the last one: on an endpoint whose clock also counts the
+        // silence it played while starved, the tone's end lies that much
+        // further on.
+        if (!m_inTone) {
+            m_written = std::max(m_written, PlayedFrames() + padding);
+            m_inTone = true;
+        }
         const std::size_t room = m_bufferFrames - padding;
         if (room == 0) {
             if (WaitForSingleObject(m_event, kStallMs) == WAIT_TIMEOUT)
@@ -177,8 +186,8 @@ bool WasapiDevice::Drain()
 {
     if (!m_client)
         return false;
-    // Done once the clock has passed the last frame: stopping or releasing
-    // the stream earlier would drop what is still queued. The clock may run
+    // Done once the clock has passed the last frame: releasing the stream
+    // earlier would drop what is still queued. The clock may run
     // ahead of what has been heard (Wine's does, by up to 24 ms through
     // PulseAudio), so 50 ms of silence follow the tone and the clock must pass
     // them too. Given up when
@@ -198,11 +207,11 @@ bool WasapiDevice::Drain()
             return Fail("the endpoint does not finish the tone");
         }
     }
-    // Ready for the next tone: an empty stream, its clock back at 0.
-    m_client->Stop();
-    m_client->Reset();
-    m_started = false;
-    m_written = 0;
+    // The stream plays on, starved, until the next tone: stopping it and
+    // starting it again cost every later tone 20 to 30 ms before its first
+    // frame was heard (through Wine's PulseAudio driver, where a stream
+    // stopped and started again also grew its latency with every tone).
+    m_inTone = false;
     return true;
 }
 

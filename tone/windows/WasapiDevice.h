@@ -52,6 +52,7 @@ private:
     std::uint64_t m_written = 0; // frames written since the stream started
     std::uint64_t m_clockFrequency = 0;
     bool m_started = false;
+    bool m_inTone = false; // frames of a tone written since the last drain
     bool m_lost = false; // the endpoint went away: a new device is chosen
 };
 
