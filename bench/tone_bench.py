@@ -343,6 +343,22 @@ def main():
                 return time.monotonic()
             rows.append(("Vornaby.exe under Wine (key on play)", *play_and_measure(recorder, press_key, presses)))
             program.close()
+            # The floor under the same Wine: a bare WASAPI client, its stream
+            # started once, that sounds a tone for each line on its input.
+            floor = subprocess.Popen([WindowsProgram.WINE, os.path.join(os.path.dirname(WINDOWS_BINARY),
+                                                                        "floor_wasapi_tone.exe")],
+                                     env=WindowsProgram.ENV, stdin=subprocess.PIPE,
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            time.sleep(3)  # Wine starts and the stream opens
+
+            def press_line():
+                floor.stdin.write(b"\n")
+                floor.stdin.flush()
+                return time.monotonic()
+            rows.append(("bare WASAPI client under Wine (a line on its input)",
+                         *play_and_measure(recorder, press_line, presses)))
+            floor.stdin.close()
+            floor.wait(10)
         rows.append(("sox play -n synth 0.3 sine 1000 vol 0.5",
                      *play_and_measure(recorder, command_action(
                          ["play", "-q", "-n", "synth", "0.3", "sine", "1000", "vol", "0.5"]), min(presses, 10))))

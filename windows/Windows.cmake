@@ -69,6 +69,9 @@ macro(vornaby_platform_targets)
   add_executable(floor_win32_dialog EXCLUDE_FROM_ALL WIN32 bench/floors/floor_win32_dialog.cpp ${VORNABY_WINDOWS_RC})
   target_include_directories(floor_win32_dialog PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(floor_win32_dialog PRIVATE comctl32)
+  # The press-to-sound floor: a bare WASAPI client.
+  add_executable(floor_wasapi_tone EXCLUDE_FROM_ALL bench/floors/floor_wasapi_tone.cpp)
+  target_link_libraries(floor_wasapi_tone PRIVATE ole32 uuid)
 
   # The tests run under Wine, in a prefix of the build folder's own.
   include(CTest)
