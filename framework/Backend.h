@@ -10,6 +10,8 @@
 // window itself. Every call on a window or control that is not there does
 // nothing and reads as empty. Only the framework includes this header.
 
+#include "framework/Wnd.h"
+
 #include <string>
 #include <string_view>
 
@@ -71,11 +73,8 @@ void SetIcon(Window* window, int iconId);
 // the other calls paint on (none where the window is not being painted now),
 // and EndPaint ends that painting.
 [[nodiscard]] bool IsIconic(Window* window);
-struct Extent {
-    int width = 0, height = 0;
-};
-[[nodiscard]] Extent ClientSize(Window* window);
-[[nodiscard]] Extent SystemIconSize();
+[[nodiscard]] CWnd::Size ClientSize(Window* window);
+[[nodiscard]] CWnd::Size SystemIconSize();
 [[nodiscard]] void* BeginPaint(Window* window);
 void EndPaint(void* paint);
 void EraseIconBackground(void* paint);

@@ -54,8 +54,7 @@ bool CWnd::IsIconic() const
 
 CWnd::Size CWnd::GetClientSize() const
 {
-    const auto [width, height] = backend::ClientSize(WindowOf(m_dialog));
-    return {width, height};
+    return backend::ClientSize(WindowOf(m_dialog));
 }
 
 CPaintDC::CPaintDC(CWnd& window) : m_paint(backend::BeginPaint(WindowOf(window.Dialog()))) {}
@@ -78,8 +77,7 @@ void CPaintDC::DrawIcon(int x, int y, CIcon icon)
 
 CWnd::Size SystemIconSize()
 {
-    const auto [width, height] = backend::SystemIconSize();
-    return {width, height};
+    return backend::SystemIconSize();
 }
 
 void CSliderCtrl::SetRange(int minimum, int maximum, bool redraw)

@@ -190,12 +190,12 @@ bool IsIconic(Window* window)
     return window && window->isMinimized();
 }
 
-Extent ClientSize(Window* window)
+CWnd::Size ClientSize(Window* window)
 {
-    return window ? Extent{window->width(), window->height()} : Extent{};
+    return window ? CWnd::Size{window->width(), window->height()} : CWnd::Size{};
 }
 
-Extent SystemIconSize()
+CWnd::Size SystemIconSize()
 {
     const int size = QApplication::style()->pixelMetric(QStyle::PM_LargeIconSize);
     return {size, size};

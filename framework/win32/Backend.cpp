@@ -551,7 +551,7 @@ bool IsIconic(Window* window)
     return window && ::IsIconic(window->hwnd);
 }
 
-Extent ClientSize(Window* window)
+CWnd::Size ClientSize(Window* window)
 {
     RECT client{};
     if (window)
@@ -559,7 +559,7 @@ Extent ClientSize(Window* window)
     return {client.right - client.left, client.bottom - client.top};
 }
 
-Extent SystemIconSize()
+CWnd::Size SystemIconSize()
 {
     return {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
 }
