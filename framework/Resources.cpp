@@ -25,7 +25,8 @@ const ResourceSet& InstalledResources()
 
 std::string LoadString(int id)
 {
-    const auto found = std::ranges::find(g_resources.strings, id, &StringResource::id);
+    const auto found = std::find_if(g_resources.strings.begin(), g_resources.strings.end(),
+                                    [id](const StringResource& s) { return s.id == id; });
     if (found == g_resources.strings.end())
         return {};
     return backend::Translate("Resources", found->text);

@@ -30,7 +30,7 @@ add_custom_command(
   OUTPUT ${win32_out}/vornaby.rc ${win32_out}/vornaby.ico ${win32_out}/Win32ProgramResources.cpp
   COMMAND /usr/bin/python3 ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${win32_out}
     ${CMAKE_SOURCE_DIR}/resources/resource.h ${pngs} -- ${forms} -- ${translations}
-  DEPENDS ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${CMAKE_SOURCE_DIR}/resources/resource.h ${forms}
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/win32/make_resources.py ${CMAKE_SOURCE_DIR}/resources/forms.py ${CMAKE_SOURCE_DIR}/resources/resource.h ${forms}
     ${pngs} ${translations})
 set(VORNABY_RESOURCE_SOURCES ${win32_out}/Win32ProgramResources.cpp)
 

@@ -103,12 +103,7 @@ Speech& Spoken()
 const char* TranslationOf(std::string_view language, std::string_view context, std::string_view text)
 {
     const BackendResources* resources = Resources();
-    if (!resources)
-        return nullptr;
-    for (const Translation& t : resources->translations)
-        if (t.language == language && t.context == context && t.source == text)
-            return t.text;
-    return nullptr;
+    return resources ? FindTranslation(resources->translations, language, context, text) : nullptr;
 }
 
 // A template's caption and its controls' captions, in the program's language.
@@ -641,8 +636,8 @@ void ChooseLanguage(std::string_view language, bool asWritten)
 {
     backend::Speech& speech = backend::Spoken();
     speech.language = language;
-    const char* direction = backend::TranslationOf(language, "QGuiApplication", "QT_LAYOUT_DIRECTION");
-    speech.mirrored = asWritten && direction && std::string_view(direction) == "RTL";
+    const BackendResources* resources = backend::Resources();
+    speech.mirrored = asWritten && resources && ReadsRightToLeft(resources->translations, language);
     // Every window made from now on is laid out right to left, its controls with it.
     SetProcessDefaultLayout(speech.mirrored ? LAYOUT_RTL : 0);
 }
@@ -653,16 +648,9 @@ void ChooseUserLanguage()
     // ("pt_BR"), or its language alone ("de" for "de-AT"); English otherwise.
     wchar_t name[LOCALE_NAME_MAX_LENGTH] = {};
     LCIDToLocaleName(MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT), name, LOCALE_NAME_MAX_LENGTH, 0);
-    std::string wanted = Narrow(name);
-    std::ranges::replace(wanted, '-', '_');
-    const std::string language = wanted.substr(0, wanted.find('_'));
+    const std::string wanted[] = {Narrow(name)};
     const BackendResources* resources = backend::Resources();
-    auto offered = [&](const std::string& candidate) {
-        return resources && std::ranges::any_of(resources->translations, [&](const Translation& t) {
-                   return t.language == candidate;
-               });
-    };
-    ChooseLanguage(offered(wanted) ? wanted : offered(language) ? language : "en");
+    ChooseLanguage(resources ? OfferedLanguage(resources->translations, wanted) : "en");
 }
 
 void WhenFirstShown(std::function<void()> action)

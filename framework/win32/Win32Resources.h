@@ -7,6 +7,7 @@
 // a template cannot hold, is given here, as are the translations.
 
 #include "framework/Resources.h"
+#include "framework/Translations.h"
 
 #include <span>
 
@@ -22,15 +23,6 @@ struct ListItems {
 struct FormContext {
     int templateId;
     const char* context;
-};
-
-// One text in one language (UTF-8), from the same translations as the Qt
-// build's.
-struct Translation {
-    const char* language; // as the translations name it: "de", "pt_BR"
-    const char* context;
-    const char* source;
-    const char* text;
 };
 
 struct BackendResources {

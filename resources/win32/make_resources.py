@@ -9,7 +9,6 @@ units, children in tab order), the PNG artwork becomes one icon, and the combo
 boxes' initial lists, which a template cannot hold, and the translations
 become tables for the framework. Writes OUT_DIR/vornaby.rc, OUT_DIR/vornaby.ico and
 OUT_DIR/Win32ProgramResources.cpp."""
-import json
 import os
 import re
 import subprocess
@@ -19,36 +18,13 @@ import xml.etree.ElementTree as ET
 
 from PIL import Image
 
-
-def prop(widget, name):
-    for p in widget.findall("property"):
-        if p.get("name") == name:
-            return p[0]
-    return None
-
-
-def text_of(widget, name):
-    p = prop(widget, name)
-    return p.text or "" if p is not None else ""
-
-
-def number(widget, name, default=None):
-    p = prop(widget, name)
-    return int(p.text) if p is not None else default
-
-
-def flag(widget, name, default=False):
-    p = prop(widget, name)
-    return p.text == "true" if p is not None else default
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from forms import cpp_string, flag, geometry, number, prop, text_of, translations  # noqa: E402
 
 
 def rc_string(text):
     return '"' + text.replace('"', '""') + '"'
-
-
-def geometry(widget):
-    rect = prop(widget, "geometry")
-    return tuple(int(rect.find(k).text) for k in ("x", "y", "width", "height"))
 
 
 def control_line(widget):
@@ -140,23 +116,6 @@ def icon(pngs, path):
                 image.save(file)
                 arguments += ["--bit-depth", str(bits), file]
         subprocess.run(["icotool", "--create", "--output", path, *arguments, "--raw", artwork[256]], check=True)
-
-
-def cpp_string(text):
-    return json.dumps(text, ensure_ascii=False)
-
-
-def translations(paths):
-    """(language, context, source, translation) of every finished translation."""
-    rows = []
-    for path in paths:
-        root = ET.parse(path).getroot()
-        for context in root.iter("context"):
-            for message in context.iter("message"):
-                done = message.find("translation")
-                if done is not None and done.text and done.get("type") not in ("unfinished", "obsolete", "vanished"):
-                    rows.append((root.get("language"), context.findtext("name"), message.findtext("source"), done.text))
-    return rows
 
 
 def main(argv):
