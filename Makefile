@@ -9,7 +9,7 @@ BUILD ?= build
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps clean package package-check sanitize fuzz windows run-windows package-windows
+.PHONY: run test build deps clean package package-check sanitize fuzz windows run-windows package-windows web run-web
 
 # WINDOWS_32BIT=yes: the tests run the 32-bit Windows program too, under
 # 32-bit Wine, which install-deps then adds to the machine (the i386
@@ -22,7 +22,8 @@ deps:
 
 build: deps
 	cmake -S . -B $(BUILD) -DVORNABY_WINDOWS_BUILD=$(CURDIR)/$(BUILD)-win64 \
-	  -DVORNABY_WINDOWS_BUILD_32=$(if $(windows32),$(CURDIR)/$(BUILD)-win32) $(CMAKE_FLAGS)
+	  -DVORNABY_WINDOWS_BUILD_32=$(if $(windows32),$(CURDIR)/$(BUILD)-win32) -DVORNABY_WEB_BUILD=$(CURDIR)/$(BUILD)-web \
+	  $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The Windows program, cross-built with mingw-w64: $(BUILD)-win64/Vornaby.exe,
@@ -43,10 +44,25 @@ run-windows: windows
 	tests/e2e/wine-prefix.sh $(CURDIR)/$(BUILD)-win64/wineprefix
 	WINEPREFIX=$(CURDIR)/$(BUILD)-win64/wineprefix WINEDEBUG=-all /usr/lib/wine/wine64 $(BUILD)-win64/Vornaby.exe
 
+# The browser build, Emscripten's: $(BUILD)-web/ is the whole site (index.html,
+# vornaby.js, vornaby.wasm and the page's files), for any static web server.
+# Debian's emcc runs its tools with Debian's node modules.
+web: deps
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(BUILD)-web -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	  $(CMAKE_FLAGS)
+	NODE_PATH=/usr/share/nodejs cmake --build $(BUILD)-web -j $(JOBS)
+
+# The site on this machine only; a sound may start and the page may install
+# on localhost as on https.
+WEB_PORT ?= 8000
+run-web: web
+	@echo "Vornaby: open http://127.0.0.1:$(WEB_PORT)/ in a browser"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(BUILD)-web
+
 run: build
 	$(BUILD)/vornaby
 
-test: build windows
+test: build windows web
 	@# Every file says its licence (MIT).
 	reuse lint --quiet || reuse lint
 	$(MAKE) fuzz
@@ -92,4 +108,4 @@ fuzz: deps
 	@$(call FUZZ_RUN,form_read,-detect_leaks=0)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz $(BUILD)-package $(BUILD)-win64 $(BUILD)-win32
+	rm -rf $(BUILD) $(BUILD)-sanitize $(BUILD)-fuzz $(BUILD)-package $(BUILD)-win64 $(BUILD)-win32 $(BUILD)-web

@@ -45,6 +45,12 @@ void DeliverHeldInput();
 // not to be taken.
 [[nodiscard]] bool DeliveringHeldInput();
 
+// Whether input of kind Input would be taken now. For a backend whose window
+// system acts on input at once unless told not to (a page's default actions),
+// asked before it lets the input go on; it does not change while no event is
+// handled.
+[[nodiscard]] bool InputIsHeld();
+
 // A quit that reached an event loop from outside the core (the window
 // system's): work stops and held input is dropped, as RequestQuit does.
 void QuitArrived(int status);

@@ -84,6 +84,12 @@ void DeliverHeldInput()
     hold.deliveringAt = outer;
 }
 
+bool InputIsHeld()
+{
+    const Hold& hold = State();
+    return Holding() || hold.quitting;
+}
+
 bool DeliveringHeldInput()
 {
     const Hold& hold = State();

@@ -1,0 +1,106 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+// The application's entry and lifetime in a page.
+#include "framework/WinApp.h"
+
+#include "framework/Backend.h"
+#include "framework/EventLoop.h"
+#include "framework/Wait.h"
+#include "framework/web/WebPage.h"
+#include "framework/web/WebResources.h"
+
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <utility>
+#include <vector>
+
+namespace fw {
+namespace {
+
+// clang-format off
+EM_JS(char*, JsLanguages, (), {
+    const text = (navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language])
+        .join("\n");
+    const size = lengthBytesUTF8(text) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(text, copy, size);
+    return copy;
+});
+EM_JS(void, JsSetLanguage, (const char* language, int rightToLeft), {
+    VornabyPage.setLanguage(UTF8ToString(language), rightToLeft !== 0);
+});
+EM_JS(void, JsConfigure, (int close, int minimize, const char* closeText, const char* menuText), {
+    VornabyPage.configure(close, minimize, { close: UTF8ToString(closeText), windowMenu: UTF8ToString(menuText) });
+});
+EM_JS(void, JsEnded, (), { VornabyPage.ended(); });
+// clang-format on
+
+std::string g_language = "en";
+std::function<void()> g_firstShown;
+
+void ChooseLanguage()
+{
+    char* names = JsLanguages();
+    std::vector<std::string> wanted;
+    std::istringstream lines(names ? names : "");
+    std::free(names);
+    for (std::string line; std::getline(lines, line);)
+        wanted.push_back(line);
+    const BackendResources* resources = InstalledResources().backend;
+    if (!resources)
+        return;
+    g_language = OfferedLanguage(resources->translations, wanted);
+    JsSetLanguage(g_language.c_str(), ReadsRightToLeft(resources->translations, g_language));
+}
+
+} // namespace
+
+const std::string& Language()
+{
+    return g_language;
+}
+
+void RunFirstShownAction()
+{
+    if (auto action = std::exchange(g_firstShown, nullptr))
+        action();
+}
+
+void CWinApp::SetSettingsRoot(std::string_view)
+{
+    // A page keeps nothing: no cookies and no storage.
+}
+
+void RegisterCommonControls()
+{
+    // The page's controls need no registration.
+}
+
+void WhenFirstShown(std::function<void()> action)
+{
+    g_firstShown = std::move(action);
+}
+
+int RunApplication(int, char**)
+{
+    ChooseLanguage();
+    NameApplication("vornaby");
+    JsConfigure(static_cast<int>(SC_CLOSE), static_cast<int>(SC_MINIMIZE),
+                backend::Translate("WindowMenu", "&Close").c_str(),
+                backend::Translate("WindowMenu", "Window menu").c_str());
+    CWinApp* app = CWinApp::Current();
+    if (app && app->StartUp())
+        backend::RunLoopUntil([] { return false; });
+    JsEnded();
+    return QuitStatus();
+}
+
+void EndProcessNow(int status)
+{
+    JsEnded();
+    std::_Exit(status);
+}
+
+} // namespace fw

@@ -1,0 +1,429 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+// The web backend: each dialog window is a <dialog> of native controls in the
+// page, made and read through page.js.
+#include "framework/Backend.h"
+
+#include "framework/Dialog.h"
+#include "framework/DialogUnits.h"
+#include "framework/EventLoop.h"
+#include "framework/WinApp.h"
+#include "framework/web/WebPage.h"
+#include "framework/web/WebResources.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+namespace fw {
+namespace {
+
+// clang-format off
+EM_JS(void, JsBaseUnits, (double* out), {
+    const units = VornabyPage.baseUnits();
+    HEAPF64[out >> 3] = units[0];
+    HEAPF64[(out >> 3) + 1] = units[1];
+});
+EM_JS(int, JsTextWidth, (const char* text), { return VornabyPage.textWidth(UTF8ToString(text)); });
+EM_JS(void, JsCreateWindow, (int handle, const char* title, int width, int height, int owner, int minimizeBox), {
+    VornabyPage.createWindow(handle, UTF8ToString(title), width, height, owner, minimizeBox !== 0);
+});
+EM_JS(void, JsAddControl, (int handle, int kind, int id, const char* text, const char* name, int x, int y, int width,
+                           int height, int enabled, int labelFor, int icon, const char* items), {
+    const list = UTF8ToString(items);
+    VornabyPage.addControl(handle, kind, id, UTF8ToString(text), UTF8ToString(name), x, y, width, height,
+                           enabled !== 0, labelFor, icon, list ? list.split("\n") : []);
+});
+EM_JS(void, JsShow, (int handle), { VornabyPage.show(handle); });
+EM_JS(void, JsDestroy, (int handle), { VornabyPage.destroy(handle); });
+EM_JS(int, JsHasControl, (int handle, int id), { return VornabyPage.control(handle, id) ? 1 : 0; });
+EM_JS(char*, JsText, (int handle, int id), {
+    const text = VornabyPage.text(handle, id);
+    const size = lengthBytesUTF8(text) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(text, copy, size);
+    return copy;
+});
+EM_JS(void, JsSetText, (int handle, int id, const char* text), { VornabyPage.setText(handle, id, UTF8ToString(text)); });
+EM_JS(int, JsFindItem, (int handle, int id, const char* text), {
+    return VornabyPage.findItem(handle, id, UTF8ToString(text));
+});
+EM_JS(void, JsSelectItem, (int handle, int id, int index), { VornabyPage.selectItem(handle, id, index); });
+EM_JS(void, JsEnable, (int handle, int id, int enable), {
+    const control = VornabyPage.control(handle, id);
+    if (control)
+        control.disabled = enable === 0;
+});
+EM_JS(int, JsGetCheck, (int handle, int id), {
+    const control = VornabyPage.control(handle, id);
+    return control && control.type === "checkbox" ? (control.checked ? 1 : 0) : -1;
+});
+EM_JS(void, JsSetCheck, (int handle, int id, int checked), {
+    const control = VornabyPage.control(handle, id);
+    if (control && control.type === "checkbox")
+        control.checked = checked !== 0;
+});
+EM_JS(int, JsSliderPos, (int handle, int id), {
+    const control = VornabyPage.control(handle, id);
+    return control && control.type === "range" ? Number(control.value) : 0;
+});
+EM_JS(void, JsSetSlider, (int handle, int id, int position, int minimum, int maximum, int setRange), {
+    const control = VornabyPage.control(handle, id);
+    if (!control || control.type !== "range")
+        return;
+    if (setRange) {
+        control.min = String(minimum);
+        control.max = String(maximum);
+    } else {
+        control.value = String(position);
+    }
+});
+EM_JS(void, JsFocusSelect, (int handle, int id), {
+    const control = VornabyPage.control(handle, id);
+    if (!control)
+        return;
+    control.focus();
+    if (control.select && control.type === "text")
+        control.select();
+});
+EM_JS(void, JsFocusFirst, (int handle), { VornabyPage.focusFirst(handle); });
+EM_JS(void, JsAppendMenu, (int handle, int command, const char* text), {
+    VornabyPage.appendMenu(handle, command, UTF8ToString(text));
+});
+EM_JS(void, JsSetIcon, (int handle), { VornabyPage.setIcon(handle); });
+EM_JS(int, JsPrompt, (const char* text, const char* title), {
+    const prompt = VornabyPage.prompt(0, UTF8ToString(text), UTF8ToString(title));
+    Module.vornabyPrompts = Module.vornabyPrompts || new Map();
+    const id = (Module.vornabyPromptId = (Module.vornabyPromptId || 0) + 1);
+    Module.vornabyPrompts.set(id, prompt);
+    return id;
+});
+EM_JS(int, JsPromptOpen, (int id), {
+    const prompt = Module.vornabyPrompts.get(id);
+    if (prompt && prompt.open)
+        return 1;
+    Module.vornabyPrompts.delete(id);
+    return 0;
+});
+EM_JS(void, JsDeliverHeld, (int token), { VornabyPage.deliver(token); });
+// clang-format on
+
+std::string TakeText(char* text)
+{
+    std::string copy(text ? text : "");
+    std::free(text);
+    return copy;
+}
+
+const BackendResources* Resources()
+{
+    return InstalledResources().backend;
+}
+
+// Height of a combo box's field, in dialog units; the template's height for a
+// combo box is the height with its list dropped down.
+constexpr int kComboFieldDlu = 14;
+// What the page's controls draw beside a caption's text.
+constexpr int kCheckIndicatorPixels = 20;
+constexpr int kButtonMarginPixels = 16;
+
+CaptionKind CaptionKindOf(WebControlKind kind)
+{
+    switch (kind) {
+    case WebControlKind::CheckBox: return CaptionKind::CheckBox;
+    case WebControlKind::PushButton: return CaptionKind::PushButton;
+    case WebControlKind::GroupBox: return CaptionKind::Frame;
+    default: return CaptionKind::Label;
+    }
+}
+
+} // namespace
+
+namespace backend {
+
+class Window {
+public:
+    Window(CDialog& dialog, const WebTemplate& form, int handle) : dialog(dialog), form(form), handle(handle) {}
+    CDialog& dialog;
+    const WebTemplate& form;
+    const int handle;
+    bool ended = false;
+    int result = 0;
+    CWnd::Size client;
+};
+
+namespace {
+
+std::map<int, Window*>& Windows()
+{
+    static std::map<int, Window*> windows;
+    return windows;
+}
+
+// A template's text in the language in use.
+std::string FormText(const WebTemplate& form, const char* text)
+{
+    if (!*text)
+        return {};
+    const char* translated = FindTranslation(Resources()->translations, Language(), form.context, text);
+    return translated ? translated : text;
+}
+
+} // namespace
+
+Window* FindWindow(int handle)
+{
+    const auto found = Windows().find(handle);
+    return found == Windows().end() ? nullptr : found->second;
+}
+
+void DispatchPageEvent(const int (&fields)[8])
+{
+    // The fields as page.js posts them: type, kind, window, code, id, param,
+    // position, token.
+    enum : int { Clicked = 1, SelChange, Scroll, SysCommand, DialogKey, Held };
+    const auto [type, kind, handle, code, id, param, position, token] = fields;
+    (void)kind;
+    if (type == Held) {
+        // Acted out by the page; what it sets off comes first in the queue.
+        JsDeliverHeld(token);
+        return;
+    }
+    Window* window = FindWindow(handle);
+    if (!window)
+        return;
+    CDialog& dialog = window->dialog;
+    switch (type) {
+    case Clicked: dialog.SendMessage({.event = Event::Command, .code = BN_CLICKED, .id = id}); break;
+    case SelChange: dialog.SendMessage({.event = Event::Command, .code = CBN_SELCHANGE, .id = id}); break;
+    case Scroll:
+        dialog.SendMessage({.event = Event::HScroll, .code = code == 0 ? TB_THUMBTRACK : TB_ENDTRACK, .id = id,
+                            .position = position});
+        break;
+    case SysCommand: dialog.SendMessage({.event = Event::SysCommand, .param = static_cast<unsigned>(param)}); break;
+    case DialogKey:
+        dialog.PressDialogKey(code == 0 ? CDialog::DialogKey::Enter : CDialog::DialogKey::Escape, id);
+        break;
+    default: break;
+    }
+}
+
+Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner)
+{
+    const BackendResources* resources = Resources();
+    if (!resources)
+        return nullptr;
+    const auto form = std::find_if(resources->templates.begin(), resources->templates.end(),
+                                   [&](const WebTemplate& t) { return t.id == templateId; });
+    if (form == resources->templates.end())
+        return nullptr;
+
+    double units[2] = {};
+    JsBaseUnits(units);
+    BaseUnits base{units[0], units[1]};
+    std::vector<std::string> texts;
+    std::vector<CaptionFit> captions;
+    for (const WebControl& control : form->controls) {
+        texts.push_back(FormText(*form, control.text));
+        const CaptionMetrics measured{.textWidth = JsTextWidth(texts.back().c_str()),
+                                      .averageCharWidth = static_cast<int>(base.x + 0.5),
+                                      .indicatorWidth = kCheckIndicatorPixels,
+                                      .buttonMargins = kButtonMarginPixels};
+        const bool captioned = control.kind != WebControlKind::Edit && control.kind != WebControlKind::ComboBox &&
+                               control.kind != WebControlKind::Slider && !texts.back().empty();
+        captions.push_back({control.dlu.width, captioned ? CaptionPixels(CaptionKindOf(control.kind), measured) : 0});
+    }
+    base = FitCaptions(base, captions);
+
+    static int nextHandle = 1;
+    auto* window = new Window(dialog, *form, nextHandle++);
+    Windows()[window->handle] = window;
+    const Rect client = DluToPixels({0, 0, form->width, form->height}, base);
+    window->client = {client.width, client.height};
+    JsCreateWindow(window->handle, FormText(*form, form->title).c_str(), client.width, client.height,
+                   owner ? owner->handle : 0, form->minimizeBox);
+    // Right-to-left languages read the window from the right: every
+    // control's place is mirrored (the page turns texts and sliders itself).
+    const bool mirrored = ReadsRightToLeft(resources->translations, Language());
+    for (std::size_t i = 0; i < form->controls.size(); ++i) {
+        const WebControl& control = form->controls[i];
+        Rect px = DluToPixels(control.dlu, base);
+        if (control.kind == WebControlKind::ComboBox)
+            px.height = DluToPixelsY(kComboFieldDlu, base);
+        if (mirrored)
+            px.x = client.width - px.x - px.width;
+        std::string items;
+        for (const char* item : control.items)
+            items += (items.empty() ? "" : "\n") + std::string(item);
+        JsAddControl(window->handle, static_cast<int>(control.kind), control.id, texts[i].c_str(),
+                     FormText(*form, control.accessibleName).c_str(), px.x, px.y, px.width, px.height,
+                     control.enabled, control.labelFor, control.iconId, items.c_str());
+    }
+    return window;
+}
+
+void DestroyDialogWindow(Window* window)
+{
+    if (!window)
+        return;
+    JsDestroy(window->handle);
+    Windows().erase(window->handle);
+    delete window;
+}
+
+int RunModal(Window* window)
+{
+    if (!window)
+        return -1;
+    JsShow(window->handle);
+    RunFirstShownAction();
+    RunLoopUntil([window] { return window->ended || QuitRequested(); });
+    return window->result;
+}
+
+void EndModal(Window* window, int result)
+{
+    if (!window)
+        return;
+    window->ended = true;
+    window->result = result;
+}
+
+void FocusFirstTabStop(Window* window)
+{
+    if (window)
+        JsFocusFirst(window->handle);
+}
+
+void DefaultSysCommand(Window*, unsigned)
+{
+    // A page's window has no frame of its own to minimise, move or size.
+}
+
+void AppendWindowMenu(Window* window, unsigned command, std::string_view text)
+{
+    if (window)
+        JsAppendMenu(window->handle, static_cast<int>(command), std::string(text).c_str());
+}
+
+bool HasControl(Window* window, int id)
+{
+    return window && JsHasControl(window->handle, id);
+}
+
+std::string GetText(Window* window, int id)
+{
+    return window ? TakeText(JsText(window->handle, id)) : std::string();
+}
+
+void SetText(Window* window, int id, std::string_view text)
+{
+    if (window)
+        JsSetText(window->handle, id, std::string(text).c_str());
+}
+
+int FindListItem(Window* window, int id, std::string_view text)
+{
+    return window ? JsFindItem(window->handle, id, std::string(text).c_str()) : -1;
+}
+
+void SelectListItem(Window* window, int id, int index)
+{
+    if (window)
+        JsSelectItem(window->handle, id, index);
+}
+
+void Enable(Window* window, int id, bool enable)
+{
+    if (window)
+        JsEnable(window->handle, id, enable);
+}
+
+int GetCheck(Window* window, int id)
+{
+    return window ? JsGetCheck(window->handle, id) : -1;
+}
+
+void SetCheck(Window* window, int id, bool checked)
+{
+    if (window)
+        JsSetCheck(window->handle, id, checked);
+}
+
+int GetSliderPos(Window* window, int id)
+{
+    return window ? JsSliderPos(window->handle, id) : 0;
+}
+
+void SetSliderPos(Window* window, int id, int position)
+{
+    if (window)
+        JsSetSlider(window->handle, id, position, 0, 0, 0);
+}
+
+void SetSliderRange(Window* window, int id, int minimum, int maximum, bool)
+{
+    if (window)
+        JsSetSlider(window->handle, id, 0, minimum, maximum, 1);
+}
+
+void FocusAndSelect(Window* window, int id)
+{
+    if (window)
+        JsFocusSelect(window->handle, id);
+}
+
+void SetIcon(Window* window, int iconId)
+{
+    if (window && HasIcon(iconId))
+        JsSetIcon(window->handle);
+}
+
+bool HasIcon(int iconId)
+{
+    const BackendResources* resources = Resources();
+    return resources && std::find(resources->icons.begin(), resources->icons.end(), iconId) != resources->icons.end();
+}
+
+bool IsIconic(Window*)
+{
+    return false; // a page's window is never minimised
+}
+
+CWnd::Size ClientSize(Window* window)
+{
+    return window ? window->client : CWnd::Size{};
+}
+
+CWnd::Size SystemIconSize()
+{
+    return {32, 32};
+}
+
+void* BeginPaint(Window*)
+{
+    return nullptr; // the page paints its windows itself
+}
+
+void EndPaint(void*) {}
+void EraseIconBackground(void*) {}
+void DrawIcon(void*, int, int, int) {}
+
+void ShowPrompt(Window*, std::string_view text)
+{
+    const int prompt = JsPrompt(std::string(text).c_str(), ApplicationTitle().c_str());
+    RunLoopUntil([prompt] { return !JsPromptOpen(prompt) || QuitRequested(); });
+}
+
+std::string Translate(const char* context, const char* text)
+{
+    const BackendResources* resources = Resources();
+    const char* translated = resources ? FindTranslation(resources->translations, Language(), context, text) : nullptr;
+    return translated ? translated : text;
+}
+
+} // namespace backend
+} // namespace fw

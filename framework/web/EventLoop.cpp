@@ -1,0 +1,125 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+// The web backend's event loop. The page queues what the user does (page.js);
+// the loop takes one event at a time, lets the core take what it holds, and
+// otherwise sends it to its window. Between events the program waits for the
+// page (ASYNCIFY suspends it), having told the page whether input is held,
+// so that the page keeps held input from its default actions.
+#include "framework/EventLoop.h"
+
+#include "framework/Wait.h"
+#include "framework/web/WebPage.h"
+
+#include <emscripten.h>
+
+namespace fw {
+namespace {
+
+// clang-format off
+EM_JS(int, JsNextEvent, (int* out), {
+    const e = VornabyPage.next();
+    if (!e)
+        return 0;
+    const fields = [e.type, e.kind, e.window, e.code, e.id, e.param, e.position, e.token];
+    for (let i = 0; i < 8; ++i)
+        HEAP32[(out >> 2) + i] = fields[i] | 0;
+    return 1;
+});
+EM_ASYNC_JS(void, JsWait, (int ms, int inputHeld), { await VornabyPage.wait(ms, inputHeld !== 0); });
+EM_JS(void, JsWake, (), { VornabyPage.wake(); });
+EM_JS(void, JsPost, (int type), { VornabyPage.post({ type: type, kind: 0 }); });
+EM_JS(void, JsDropHeld, (int token), { VornabyPage.dropHeld(token); });
+// clang-format on
+
+constexpr int kDeliverHeld = 7; // page.js's Type.DeliverHeld
+constexpr int kHeld = 6;        // page.js's Type.Held
+constexpr int kWaitMs = 50;
+
+bool g_quit = false;
+
+// A page event the core holds: sent to its window later, as it would have
+// been then; one the page kept from its default action is acted out then.
+class PageInput final : public HeldInput {
+public:
+    explicit PageInput(const int (&fields)[8])
+    {
+        for (int i = 0; i < 8; ++i)
+            m_fields[i] = fields[i];
+    }
+    ~PageInput() override
+    {
+        if (!m_delivered && m_fields[0] == kHeld)
+            JsDropHeld(m_fields[7]);
+    }
+    PageInput(const PageInput&) = delete;
+    PageInput& operator=(const PageInput&) = delete;
+    void Deliver() override
+    {
+        m_delivered = true;
+        backend::DispatchPageEvent(m_fields);
+    }
+
+private:
+    int m_fields[8] = {};
+    bool m_delivered = false;
+};
+
+void HandleEvent(const int (&fields)[8])
+{
+    if (fields[0] == kDeliverHeld) {
+        DeliverHeldInput();
+        return;
+    }
+    const auto kind = static_cast<InputKind>(fields[1]);
+    if (TakeInput(kind, [&fields] { return std::make_unique<PageInput>(fields); }))
+        return;
+    if (fields[0] == kHeld && kind == InputKind::Derived)
+        return; // made again by the page from other input, which acts by itself
+    backend::DispatchPageEvent(fields);
+}
+
+} // namespace
+
+bool QuitRequested()
+{
+    return g_quit;
+}
+
+namespace backend {
+
+void RunLoopUntil(const std::function<bool()>& done)
+{
+    int fields[8] = {};
+    while (!g_quit && !done()) {
+        if (JsNextEvent(fields)) {
+            HandleEvent(fields);
+            continue;
+        }
+        JsWait(kWaitMs, InputIsHeld());
+    }
+}
+
+void WakeLoop()
+{
+    JsWake();
+}
+
+void PostHeldDelivery()
+{
+    JsPost(kDeliverHeld);
+}
+
+void QuitLoops(int)
+{
+    g_quit = true;
+    JsWake();
+}
+
+} // namespace backend
+
+void WatchSignals()
+{
+    // A page gets no signals: the browser ends it by closing the tab.
+}
+
+} // namespace fw

@@ -1,0 +1,624 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+// The page's side of the web backend: the dialog windows as DOM elements
+// (native controls in a <dialog>), and the events the program's loop takes,
+// one at a time, from a queue. The program runs only when its loop asks for
+// the next event; an event handler here never calls into it, it queues what
+// happened and wakes the loop. Input the program holds back (while a tone
+// sounds) is kept from the page's default actions here, told by a flag the
+// loop sets before it waits, and acted out later when the program asks.
+var VornabyPage = (() => {
+  "use strict";
+  const kDialogFont = "12px system-ui, 'Segoe UI', 'DejaVu Sans', sans-serif";
+  // What the queue carries to the program (the same numbers as EventLoop.cpp).
+  const Type = { Clicked: 1, SelChange: 2, Scroll: 3, SysCommand: 4, DialogKey: 5, Held: 6, DeliverHeld: 7 };
+  const Kind = { Other: 0, Input: 1, Derived: 2, Close: 3 };
+  const page = {
+    windows: new Map(), // handle -> window record
+    queue: [],
+    immediate: null,    // while a held event is acted out: what it sets off
+    held: new Map(),    // token -> a held event, until the program delivers or drops it
+    nextToken: 1,
+    inputHeld: false,
+    wake: null,
+    commands: { close: 0xF060, minimize: 0xF020 },
+    iconBase: "icons/vornaby-",
+    texts: { close: "Close", windowMenu: "Window menu", ok: "OK" },
+  };
+
+  function post(event) {
+    (page.immediate || page.queue).push(event);
+    wakeLoop();
+  }
+
+  function wakeLoop() {
+    const wake = page.wake;
+    page.wake = null;
+    if (wake)
+      wake();
+  }
+
+  // A menu text's "&" marks its access key, which a page does not show.
+  function withoutMnemonic(text) {
+    return text.replace(/&(.)/g, "$1");
+  }
+
+  function windowOf(element) {
+    const dialog = element && element.closest ? element.closest("dialog.vornaby-window") : null;
+    return dialog ? page.windows.get(Number(dialog.dataset.handle)) : null;
+  }
+
+  function topWindow() {
+    const open = [...page.windows.values()];
+    return open.length ? open[open.length - 1] : null;
+  }
+
+  function idOf(element) {
+    const control = element && element.closest ? element.closest("[data-id]") : null;
+    return control ? Number(control.dataset.id) : 0;
+  }
+
+  function focusedButton(win) {
+    const focus = document.activeElement;
+    return focus && focus.tagName === "BUTTON" && windowOf(focus) === win ? idOf(focus) : 0;
+  }
+
+  function tabStops(win) {
+    return [...win.client.querySelectorAll("input, button")].filter((c) => !c.disabled);
+  }
+
+  function moveFocus(win, backwards) {
+    const stops = tabStops(win);
+    if (stops.length === 0)
+      return;
+    const at = stops.indexOf(document.activeElement);
+    const next = at < 0 ? 0 : (at + (backwards ? stops.length - 1 : 1)) % stops.length;
+    stops[next].focus();
+    if (stops[next].select && stops[next].type === "text")
+      stops[next].select();
+  }
+
+  // ---- the window menu ----
+  function openWindowMenu(win, x, y) {
+    if (win.menu)
+      return;
+    const menu = document.createElement("div");
+    menu.className = "vornaby-menu";
+    menu.setAttribute("role", "menu");
+    menu.setAttribute("aria-label", page.texts.windowMenu);
+    const items = [{ command: page.commands.close, text: page.texts.close }, ...win.menuItems];
+    for (const item of items) {
+      if (item.command === 0) {
+        const line = document.createElement("hr");
+        line.setAttribute("role", "separator");
+        menu.append(line);
+        continue;
+      }
+      const entry = document.createElement("button");
+      entry.type = "button";
+      entry.setAttribute("role", "menuitem");
+      entry.textContent = withoutMnemonic(item.text);
+      entry.addEventListener("click", () => {
+        closeWindowMenu(win);
+        post({ type: Type.SysCommand, kind: item.command === page.commands.close ? Kind.Close : Kind.Other,
+               window: win.handle, param: item.command });
+      });
+      menu.append(entry);
+    }
+    menu.addEventListener("keydown", (e) => {
+      const entries = [...menu.querySelectorAll("button")];
+      const at = entries.indexOf(document.activeElement);
+      if (e.key === "ArrowDown" || e.key === "ArrowUp") {
+        entries[(at + (e.key === "ArrowDown" ? 1 : entries.length - 1)) % entries.length].focus();
+      } else if (e.key === "Escape" || e.key === "Tab") {
+        closeWindowMenu(win);
+      } else {
+        return;
+      }
+      e.preventDefault();
+      e.stopPropagation();
+    });
+    menu.addEventListener("focusout", (e) => {
+      if (!menu.contains(e.relatedTarget))
+        closeWindowMenu(win, false);
+    });
+    win.element.append(menu);
+    const box = win.element.getBoundingClientRect();
+    menu.style.left = `${Math.max(0, x - box.left)}px`;
+    menu.style.top = `${Math.max(0, y - box.top)}px`;
+    win.menu = { element: menu, returnFocus: document.activeElement };
+    menu.querySelector("button").focus();
+  }
+
+  function closeWindowMenu(win, refocus = true) {
+    if (!win.menu)
+      return;
+    const { element, returnFocus } = win.menu;
+    win.menu = null;
+    element.remove();
+    if (refocus && returnFocus && returnFocus.focus)
+      returnFocus.focus();
+  }
+
+  // ---- held input, acted out when the program delivers it ----
+  function keepHeld(win, event) {
+    const token = page.nextToken++;
+    const record = { type: event.type, key: event.key, shift: event.shiftKey, target: event.target };
+    page.held.set(token, record);
+    return { type: Type.Held, kind: Kind.Input, window: win.handle, token };
+  }
+
+  function editKey(field, key) {
+    const start = field.selectionStart === null ? field.value.length : field.selectionStart;
+    const end = field.selectionEnd === null ? start : field.selectionEnd;
+    const length = field.value.length;
+    if (key.length === 1 || (key === "Backspace" || key === "Delete")) {
+      if (key === "Backspace" && start === end && start > 0)
+        field.setRangeText("", start - 1, end, "end");
+      else if (key === "Delete" && start === end && end < length)
+        field.setRangeText("", start, end + 1, "end");
+      else
+        field.setRangeText(key.length === 1 ? key : "", start, end, "end");
+      field.dispatchEvent(new Event("input", { bubbles: true }));
+      return;
+    }
+    const caret = { Home: 0, End: length, ArrowLeft: Math.max(0, start - 1), ArrowRight: Math.min(length, end + 1) }[key];
+    if (caret !== undefined)
+      field.setSelectionRange(caret, caret);
+  }
+
+  function actOut(record) {
+    const win = windowOf(record.target);
+    if (record.type === "click") {
+      const target = record.target.closest("button, input, .vornaby-caption-icon") || record.target;
+      if (target.disabled || !target.isConnected)
+        return;
+      if (target.classList.contains("vornaby-caption-icon")) {
+        const box = target.getBoundingClientRect();
+        openWindowMenu(win, box.left, box.bottom);
+      } else if (target.tagName === "BUTTON" || target.type === "checkbox") {
+        target.focus();
+        target.click();
+      } else if (target.focus) {
+        target.focus();
+      }
+      return;
+    }
+    const focus = document.activeElement;
+    if (record.key === "Tab") {
+      if (win)
+        moveFocus(win, record.shift);
+    } else if (focus && focus.tagName === "INPUT" && focus.type === "text") {
+      editKey(focus, record.key);
+    } else if (focus && focus.type === "range") {
+      const step = { ArrowRight: 1, ArrowUp: 1, ArrowLeft: -1, ArrowDown: -1 }[record.key];
+      if (step) {
+        focus.value = String(Number(focus.value) + (focus.matches(":dir(rtl)") && record.key.startsWith("Arrow") &&
+          (record.key === "ArrowLeft" || record.key === "ArrowRight") ? -step : step));
+        focus.dispatchEvent(new Event("input", { bubbles: true }));
+        focus.dispatchEvent(new Event("change", { bubbles: true }));
+      }
+    } else if (focus && (focus.tagName === "BUTTON" || focus.type === "checkbox") && record.key === " ") {
+      focus.click();
+    } else if (record.key === "ContextMenu" || (record.key === "F10" && record.shift)) {
+      if (win) {
+        const box = (focus || win.element).getBoundingClientRect();
+        openWindowMenu(win, box.left + box.width / 2, box.top + box.height / 2);
+      }
+    }
+  }
+
+  // ---- the user's input, before any control sees it ----
+  function onInput(e) {
+    if (!e.isTrusted)
+      return; // the program's own, acting out what was held
+    VornabyAudio.allow();
+    // Keys with the focus nowhere go to the window on top, as a desktop's do.
+    const win = windowOf(e.target) || (e.target === document.body ? topWindow() : null);
+    if (!win)
+      return;
+    if (page.inputHeld) {
+      e.preventDefault();
+      e.stopImmediatePropagation();
+      if (e.type === "keydown") {
+        if (e.key === "Escape" || e.key === "Enter") {
+          post({ type: Type.DialogKey, kind: e.key === "Escape" ? Kind.Close : Kind.Input, window: win.handle,
+                 code: e.key === "Escape" ? 1 : 0, id: focusedButton(win) });
+        } else if (!["Shift", "Control", "Alt", "Meta"].includes(e.key)) {
+          post(keepHeld(win, e));
+        }
+      } else if (e.type === "click") {
+        if (e.target.closest(".vornaby-close"))
+          post({ type: Type.SysCommand, kind: Kind.Close, window: win.handle, param: page.commands.close });
+        else
+          post(keepHeld(win, e));
+      } else if (e.type === "contextmenu" || e.type === "dblclick") {
+        post({ type: Type.Held, kind: Kind.Derived, window: win.handle, token: 0 });
+      }
+      return;
+    }
+    if (win.menu)
+      return; // the menu's own keys
+    if (e.type === "keydown") {
+      const enter = e.key === "Enter" && !e.altKey && !e.ctrlKey && !e.metaKey;
+      if (enter || e.key === "Escape") {
+        // The dialog's keys are the program's: Enter means OK or the focused
+        // button, Escape Cancel (the page's own <dialog> would just close).
+        e.preventDefault();
+        e.stopImmediatePropagation();
+        post({ type: Type.DialogKey, kind: enter ? Kind.Input : Kind.Close, window: win.handle,
+               code: enter ? 0 : 1, id: focusedButton(win) });
+      } else if (e.key === "ContextMenu" || (e.key === "F10" && e.shiftKey)) {
+        e.preventDefault();
+        const box = (document.activeElement || win.element).getBoundingClientRect();
+        openWindowMenu(win, box.left + box.width / 2, box.top + box.height / 2);
+      }
+    } else if (e.type === "contextmenu") {
+      // A field keeps its own menu; the rest of the window offers the window's.
+      if (e.target.closest("input[type=text]"))
+        return;
+      e.preventDefault();
+      openWindowMenu(win, e.clientX, e.clientY);
+    }
+  }
+
+  for (const type of ["keydown", "keypress", "keyup", "beforeinput", "mousedown", "mouseup", "click", "dblclick",
+                      "auxclick", "contextmenu", "pointerdown", "pointerup", "touchstart", "touchend", "wheel"])
+    window.addEventListener(type, onInput, { capture: true, passive: false });
+
+  // ---- windows ----
+  function element(tag, className, parent) {
+    const e = document.createElement(tag);
+    if (className)
+      e.className = className;
+    if (parent)
+      parent.append(e);
+    return e;
+  }
+
+  function comboOf(handle, id) {
+    const win = page.windows.get(handle);
+    return win ? win.combos.get(id) : null;
+  }
+
+  function fitToScreen() {
+    for (const win of page.windows.values()) {
+      const scale = Math.min(1, (window.innerWidth - 8) / win.width, (window.innerHeight - 8) / win.height);
+      win.element.style.zoom = scale > 0 ? String(scale) : "1";
+    }
+  }
+  window.addEventListener("resize", fitToScreen);
+
+  const api = {
+    Type,
+    configure(close, minimize, texts) {
+      page.commands = { close, minimize };
+      for (const key of Object.keys(texts))
+        page.texts[key] = withoutMnemonic(texts[key]);
+    },
+    setLanguage(language, rightToLeft) {
+      document.documentElement.lang = language.replace("_", "-");
+      document.documentElement.dir = rightToLeft ? "rtl" : "ltr";
+    },
+    // The dialog font's base units: the average width of the 52 letters and
+    // the font's height, in CSS pixels.
+    baseUnits() {
+      const probe = element("span", "vornaby-probe", document.body);
+      probe.textContent = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+      const box = probe.getBoundingClientRect();
+      probe.remove();
+      return [box.width / 52, box.height];
+    },
+    textWidth(text) {
+      const probe = element("span", "vornaby-probe", document.body);
+      probe.textContent = text;
+      const width = probe.getBoundingClientRect().width;
+      probe.remove();
+      return Math.ceil(width);
+    },
+    createWindow(handle, title, width, height, ownerHandle, minimizeBox) {
+      const dialog = element("dialog", "vornaby-window", document.body);
+      dialog.dataset.handle = String(handle);
+      const caption = element("div", "vornaby-caption", dialog);
+      const icon = element("button", "vornaby-caption-icon", caption);
+      icon.type = "button";
+      icon.tabIndex = -1;
+      icon.setAttribute("aria-label", page.texts.windowMenu);
+      icon.setAttribute("aria-haspopup", "menu");
+      const titleText = element("span", "vornaby-title", caption);
+      titleText.id = `vornaby-title-${handle}`;
+      titleText.textContent = title;
+      const close = element("button", "vornaby-close", caption);
+      close.type = "button";
+      close.tabIndex = -1;
+      close.textContent = "\u2715";
+      close.setAttribute("aria-label", page.texts.close);
+      dialog.setAttribute("aria-labelledby", titleText.id);
+      const client = element("div", "vornaby-client", dialog);
+      client.style.width = `${width}px`;
+      client.style.height = `${height}px`;
+      const win = { handle, element: dialog, client, title: titleText, icon, controls: new Map(), menuItems: [],
+                    menu: null, width, height: height + 24, owner: page.windows.get(ownerHandle) || null,
+                    minimizeBox, combos: new Map() };
+      icon.addEventListener("click", () => {
+        const box = icon.getBoundingClientRect();
+        openWindowMenu(win, box.left, box.bottom);
+      });
+      icon.addEventListener("contextmenu", (e) => e.preventDefault());
+      close.addEventListener("click", () =>
+        post({ type: Type.SysCommand, kind: Kind.Close, window: handle, param: page.commands.close }));
+      dialog.addEventListener("cancel", (e) => e.preventDefault());
+      page.windows.set(handle, win);
+      return win;
+    },
+    addControl(handle, kind, id, text, name, x, y, width, height, enabled, labelFor, icon, items) {
+      const win = page.windows.get(handle);
+      const kinds = ["button", "edit", "label", "combo", "check", "frame", "slider"];
+      let control;
+      let focusable = null;
+      switch (kinds[kind]) {
+      case "button":
+        control = focusable = element("button", "vornaby-button");
+        control.type = "button";
+        control.textContent = text;
+        control.addEventListener("click", () => post({ type: Type.Clicked, kind: Kind.Other, window: handle, id }));
+        break;
+      case "edit":
+        control = focusable = element("input", "vornaby-edit");
+        control.type = "text";
+        control.spellcheck = false;
+        control.autocomplete = "off";
+        break;
+      case "combo": {
+        control = focusable = element("input", "vornaby-edit");
+        control.type = "text";
+        control.autocomplete = "off";
+        const list = element("datalist", null, win.client);
+        list.id = `vornaby-list-${handle}-${id}`;
+        for (const item of items) {
+          const option = element("option", null, list);
+          option.value = item;
+        }
+        control.setAttribute("list", list.id);
+        const combo = { items, selected: -1 };
+        win.combos.set(id, combo);
+        control.addEventListener("input", (e) => {
+          // A choice from the list (not typing) is the combo box's selection.
+          if (e.inputType === "insertReplacementText" || !(e instanceof InputEvent)) {
+            const index = items.indexOf(control.value);
+            if (index >= 0) {
+              combo.selected = index;
+              post({ type: Type.SelChange, kind: Kind.Other, window: handle, id });
+            }
+          }
+        });
+        break;
+      }
+      case "check": {
+        control = element("label", "vornaby-check");
+        focusable = element("input", null, control);
+        focusable.type = "checkbox";
+        element("span", null, control).textContent = text;
+        focusable.addEventListener("click", () => post({ type: Type.Clicked, kind: Kind.Other, window: handle, id }));
+        break;
+      }
+      case "slider":
+        control = focusable = element("input", "vornaby-slider");
+        control.type = "range";
+        control.min = "0";
+        control.max = "100";
+        control.step = "1";
+        control.value = "0";
+        control.addEventListener("input", () => post({ type: Type.Scroll, kind: Kind.Other, window: handle, id,
+                                                       code: 0, position: Number(control.value) }));
+        control.addEventListener("change", () => post({ type: Type.Scroll, kind: Kind.Other, window: handle, id,
+                                                        code: 1, position: Number(control.value) }));
+        break;
+      case "frame":
+        control = element("div", "vornaby-frame");
+        control.setAttribute("role", "group");
+        element("span", "vornaby-legend", control).textContent = text;
+        control.setAttribute("aria-label", text);
+        break;
+      default: // a label, or a picture
+        if (icon) {
+          control = element("img", "vornaby-picture");
+          control.src = `${page.iconBase}${Math.min(width, height) > 32 ? 48 : 32}.png`;
+          control.alt = name;
+        } else {
+          control = element("label", "vornaby-label");
+          control.textContent = text;
+        }
+      }
+      if (id > 0)
+        control.dataset.id = String(id);
+      if (focusable) {
+        focusable.id = `vornaby-${handle}-${id}`;
+        focusable.disabled = !enabled;
+        if (name && kinds[kind] !== "check" && kinds[kind] !== "button")
+          focusable.setAttribute("aria-label", name);
+      }
+      if (labelFor > 0)
+        control.htmlFor = `vornaby-${handle}-${labelFor}`;
+      Object.assign(control.style, { left: `${x}px`, top: `${y}px`, width: `${width}px`, height: `${height}px` });
+      win.client.append(control);
+      if (id > 0)
+        win.controls.set(id, { outer: control, inner: focusable || control });
+    },
+    show(handle) {
+      const win = page.windows.get(handle);
+      win.returnFocus = document.activeElement;
+      win.element.showModal();
+      fitToScreen();
+    },
+    destroy(handle) {
+      const win = page.windows.get(handle);
+      if (!win)
+        return;
+      closeWindowMenu(win, false);
+      page.windows.delete(handle);
+      win.element.close();
+      win.element.remove();
+      // The focus goes back where it was when the window opened.
+      if (win.returnFocus && win.returnFocus.isConnected && win.returnFocus.focus)
+        win.returnFocus.focus();
+    },
+    control(handle, id) {
+      const win = page.windows.get(handle);
+      const control = win && win.controls.get(id);
+      return control ? control.inner : null;
+    },
+    text(handle, id) {
+      const win = page.windows.get(handle);
+      if (!win)
+        return "";
+      if (id === 0)
+        return win.title.textContent;
+      const control = win.controls.get(id);
+      if (!control)
+        return "";
+      const inner = control.inner;
+      if (inner.tagName === "INPUT" && inner.type === "text")
+        return inner.value;
+      return (control.outer.querySelector("span") || control.outer).textContent;
+    },
+    setText(handle, id, text) {
+      const win = page.windows.get(handle);
+      if (!win)
+        return;
+      if (id === 0) {
+        win.title.textContent = text;
+        return;
+      }
+      const control = win.controls.get(id);
+      if (!control)
+        return;
+      if (control.inner.tagName === "INPUT" && control.inner.type === "text")
+        control.inner.value = text;
+      else
+        (control.outer.querySelector("span") || control.outer).textContent = text;
+    },
+    findItem(handle, id, text) {
+      const combo = comboOf(handle, id);
+      return combo ? combo.items.indexOf(text) : -1;
+    },
+    selectItem(handle, id, index) {
+      const combo = comboOf(handle, id);
+      if (combo)
+        combo.selected = index >= 0 && index < combo.items.length ? index : -1;
+    },
+    appendMenu(handle, command, text) {
+      const win = page.windows.get(handle);
+      if (win)
+        win.menuItems.push({ command, text });
+    },
+    setIcon(handle) {
+      const win = page.windows.get(handle);
+      if (!win)
+        return;
+      win.icon.style.backgroundImage = `url(${page.iconBase}16.png)`;
+      let link = document.querySelector("link[rel=icon]");
+      if (!link) {
+        link = element("link", null, document.head);
+        link.rel = "icon";
+      }
+      link.href = `${page.iconBase}32.png`;
+    },
+    focusFirst(handle) {
+      const win = page.windows.get(handle);
+      const stops = win ? tabStops(win) : [];
+      if (stops.length)
+        stops[0].focus();
+    },
+    // A prompt: warning sign, the text, one OK; closed by OK, Enter or Escape.
+    prompt(ownerHandle, text, title) {
+      const dialog = element("dialog", "vornaby-window vornaby-prompt", document.body);
+      dialog.setAttribute("role", "alertdialog");
+      const caption = element("div", "vornaby-caption", dialog);
+      const titleText = element("span", "vornaby-title", caption);
+      titleText.id = `vornaby-prompt-title-${page.nextToken}`;
+      titleText.textContent = title;
+      const body = element("div", "vornaby-prompt-body", dialog);
+      const sign = element("span", "vornaby-warning", body);
+      sign.setAttribute("aria-hidden", "true");
+      sign.textContent = "\u26A0";
+      const message = element("p", "vornaby-prompt-text", body);
+      message.id = `vornaby-prompt-text-${page.nextToken++}`;
+      message.textContent = text;
+      const ok = element("button", "vornaby-button", element("div", "vornaby-prompt-buttons", dialog));
+      ok.type = "button";
+      ok.textContent = page.texts.ok;
+      dialog.setAttribute("aria-labelledby", titleText.id);
+      dialog.setAttribute("aria-describedby", message.id);
+      const state = { open: true };
+      const done = () => {
+        if (!state.open)
+          return;
+        state.open = false;
+        dialog.close();
+        dialog.remove();
+        wakeLoop();
+      };
+      ok.addEventListener("click", done);
+      dialog.addEventListener("cancel", (e) => {
+        e.preventDefault();
+        done();
+      });
+      dialog.showModal();
+      ok.focus();
+      return state;
+    },
+    // The program's loop: the next event (or null), and a wait for one.
+    next() {
+      return page.queue.shift() || null;
+    },
+    takeImmediate(start) {
+      if (start) {
+        page.immediate = [];
+        return null;
+      }
+      const events = page.immediate || [];
+      page.immediate = null;
+      return events;
+    },
+    post,
+    wait(ms, inputHeld) {
+      page.inputHeld = inputHeld;
+      if (page.queue.length)
+        return Promise.resolve();
+      return new Promise((resolve) => {
+        const timer = setTimeout(() => {
+          page.wake = null;
+          resolve();
+        }, ms);
+        page.wake = () => {
+          clearTimeout(timer);
+          resolve();
+        };
+      });
+    },
+    wake: wakeLoop,
+    deliver(token) {
+      const record = page.held.get(token);
+      page.held.delete(token);
+      if (record)
+        actOut(record);
+    },
+    dropHeld(token) {
+      page.held.delete(token);
+    },
+    // The program has ended: the windows go, and the page says so.
+    ended() {
+      for (const handle of [...page.windows.keys()])
+        api.destroy(handle);
+      page.inputHeld = false;
+      document.body.classList.add("vornaby-ended");
+      const notice = document.getElementById("ended");
+      if (notice) {
+        notice.hidden = false;
+        notice.querySelector("button").focus();
+      }
+    },
+  };
+  return api;
+})();

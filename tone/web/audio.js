@@ -1,0 +1,122 @@
+// SPDX-FileCopyrightText: 2026 The Vornaby developers
+// SPDX-License-Identifier: MIT
+// The page's sound: one AudioContext at the output's own rate; a tone is the
+// synthesiser's frames in an AudioBuffer, played sample for sample by an
+// AudioBufferSourceNode through a gain that only a fade ever moves.
+var VornabyAudio = (() => {
+  "use strict";
+  // A tone that has not moved the context's clock on for this long (no
+  // output, or a context the browser keeps suspended) is given up, as a
+  // device that takes no frame is; a fade not heard in time likewise.
+  const kGiveUpMs = 1500;
+  const kFadeGiveUpMs = 500;
+  let context = null;
+  const tones = new Map();
+  let nextId = 1;
+
+  function ensure() {
+    if (!context) {
+      try {
+        context = new AudioContext({ latencyHint: "interactive" });
+      } catch (e) {
+        return null;
+      }
+    }
+    return context;
+  }
+
+  function wake() {
+    if (typeof VornabyPage !== "undefined")
+      VornabyPage.wake();
+  }
+
+  // The raised-cosine fall of the synthesiser's own ramp, as gain values.
+  function fall(frames) {
+    const curve = new Float32Array(Math.max(2, frames));
+    for (let i = 0; i < curve.length; ++i)
+      curve[i] = 0.5 * (1 + Math.cos(Math.PI * i / (curve.length - 1)));
+    return curve;
+  }
+
+  return {
+    // A sound may start only once the user has acted on the page.
+    allow() {
+      const audio = ensure();
+      if (audio && audio.state === "suspended")
+        audio.resume().catch(() => {});
+    },
+    rate() {
+      const audio = ensure();
+      return audio ? Math.round(audio.sampleRate) : 0;
+    },
+    play(frames, rate, rampFrames) {
+      const audio = ensure();
+      if (!audio || frames.length === 0)
+        return 0;
+      if (audio.state === "suspended")
+        audio.resume().catch(() => {});
+      const buffer = audio.createBuffer(1, frames.length, rate);
+      buffer.copyToChannel(frames, 0);
+      const source = audio.createBufferSource();
+      source.buffer = buffer;
+      const gain = audio.createGain();
+      source.connect(gain).connect(audio.destination);
+      const id = nextId++;
+      const tone = { source, gain, rampFrames, rate, ended: false, fadedAt: 0, clock: audio.currentTime,
+                     movedAt: performance.now(), startedAt: 0, frames: frames.length };
+      source.onended = () => {
+        // Rendering ends a little before the last frame is heard.
+        const latency = (audio.outputLatency || audio.baseLatency || 0) * 1000;
+        setTimeout(() => {
+          tone.ended = true;
+          wake();
+        }, latency);
+      };
+      tone.startedAt = audio.currentTime;
+      source.start(tone.startedAt);
+      tones.set(id, tone);
+      return id;
+    },
+    fade(id) {
+      const tone = tones.get(id);
+      if (!tone || tone.fadedAt || tone.ended)
+        return;
+      tone.fadedAt = performance.now();
+      const now = context.currentTime;
+      // One ramp from where the tone has got to; a tone already ending is left as it is.
+      const left = tone.startedAt + tone.frames / tone.rate - now;
+      const ramp = tone.rampFrames / tone.rate;
+      if (left <= ramp)
+        return;
+      tone.gain.gain.setValueCurveAtTime(fall(tone.rampFrames), now, ramp);
+      tone.source.stop(now + ramp);
+    },
+    ended(id) {
+      const tone = tones.get(id);
+      if (!tone)
+        return true;
+      const now = performance.now();
+      if (context.currentTime !== tone.clock) {
+        tone.clock = context.currentTime;
+        tone.movedAt = now;
+      }
+      return tone.ended || now - tone.movedAt > kGiveUpMs || (tone.fadedAt && now - tone.fadedAt > kFadeGiveUpMs);
+    },
+    played(id) {
+      const tone = tones.get(id);
+      return Boolean(tone && tone.ended && !tone.fadedAt);
+    },
+    // The program is done with the tone: one still sounding fades out.
+    release(id) {
+      const tone = tones.get(id);
+      if (!tone)
+        return;
+      if (tone.ended) {
+        tones.delete(id);
+        return;
+      }
+      this.fade(id);
+      tone.source.addEventListener("ended", () => tones.delete(id));
+    },
+  };
+})();
