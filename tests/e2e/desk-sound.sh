@@ -58,6 +58,10 @@ start() {
                 audio.position=[ MONO ] object.linger=true }" >/dev/null
         done
     else
+        # A browser plays at the server's default rate, whatever its sink's:
+        # 48 kHz, as the sink runs, so that nothing is resampled.
+        mkdir -p "$XDG_CONFIG_HOME/pulse"
+        echo "default-sample-rate = 48000" >"$XDG_CONFIG_HOME/pulse/daemon.conf"
         # Its null sink keeps real time only with rewinds off and a
         # low-latency reader attached (the recorder attaches one while it records).
         run pulseaudio pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit=yes --use-pid-file=no \
