@@ -153,6 +153,24 @@ class WebTest(DeskTest):
         self.assertEqual(recorder.tones(), [])
         self.assertEqual(page.driver.switch_to.active_element, field)
 
+    def test_input_during_a_tone_acts_once_it_has_ended(self):
+        page = self.open()
+        page.advanced(1500)
+        field = page.named("time(ms)", "textbox")
+        with self.record() as recorder:
+            page.named("play", "button").click()
+            recorder.await_sound(RATE // 10)
+            # A click into the field, End and 5, then About: all held.
+            ActionChains(page.driver).click(field).send_keys(Keys.END, "5").perform()
+            page.named("About", "button").click()
+            self.assertEqual(field.get_attribute("value"), "1500")
+            self.assertFalse(page.driver.execute_script("return document.querySelectorAll('dialog[open]').length > 1"))
+            about = page.window("About Vornaby")
+        self.assertEqual(field.get_attribute("value"), "15005")
+        self.assertWholeTones(recorder.tones(), [1500 * RATE // 1000])
+        page.keys(Keys.ESCAPE)
+        until(lambda: gone(about), 3, "the About box to close")
+
     def test_about_from_the_window_menu_and_every_control_named(self):
         page = self.open()
         self.assertEqual(page.driver.find_element(By.CSS_SELECTOR, ".vornaby-check span").text, "Advanced  Mode")
