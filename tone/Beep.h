@@ -25,7 +25,9 @@ bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs);
 class Tone {
 public:
     // Starts the tone. onEnded is called, from the tone's thread, once the
-    // tone has ended, and never after this object is gone.
+    // tone has ended, and never after this object is gone. (A page's tone
+    // service has no thread: there the caller's loop asks Ended, and the
+    // page wakes that loop when a tone ends.)
     Tone(std::uint32_t frequencyHz, std::uint32_t durationMs, std::function<void()> onEnded = {});
     // Does not wait for the tone: one still sounding fades out.
     ~Tone();

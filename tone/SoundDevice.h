@@ -33,6 +33,22 @@ public:
     // frames may have been lost.
     [[nodiscard]] virtual bool Drain() = 0;
 
+    // For a tone service with no thread of its own (a page's), which writes
+    // a whole tone at once and never waits: where the written frames have got
+    // to, asked over and over in place of Drain. By default it drains.
+    enum class Progress { Playing, Heard, Failed };
+    [[nodiscard]] virtual Progress Poll() { return Drain() ? Progress::Heard : Progress::Failed; }
+
+    // Ends what has been written one ramp of rampFrames from the frame the
+    // device has reached, falling as the synthesiser's own ramp does. False
+    // where the device cannot: its frames come a block at a time, and the
+    // synthesiser fades those still to come.
+    virtual bool FadeOut(std::uint64_t rampFrames)
+    {
+        (void)rampFrames;
+        return false;
+    }
+
     // True once the device has failed in a way it does not come back from by
     // itself (its server went away, say), even between tones.
     [[nodiscard]] virtual bool Lost() const { return false; }
@@ -50,7 +66,7 @@ public:
 
 // The platform's device for tones. On Linux a PipeWire stream where a PipeWire
 // server answers, otherwise the ALSA "default" PCM; on Windows the default
-// output endpoint through WASAPI.
+// output endpoint through WASAPI; in a page the browser's Web Audio.
 [[nodiscard]] std::unique_ptr<SoundDevice> ChooseSoundDevice();
 
 // Installs another device (tests install a recorder); returns the previous one.

@@ -4,8 +4,8 @@
 # core over the DOM backend and the page's Web Audio, with templates and
 # translations made from the same Designer forms and .ts files. The result is
 # a static folder: index.html, vornaby.js, vornaby.wasm and the page's files.
-set(VORNABY_TONE_SERVICE tone/web/WebTone.cpp)
-set(VORNABY_TONE_DEVICES)
+set(VORNABY_TONE_SERVICE tone/SoundDevice.cpp tone/web/WebTone.cpp)
+set(VORNABY_TONE_DEVICES tone/web/WebAudioDevice.cpp)
 set(VORNABY_TONE_LIBS)
 set(VORNABY_FRAMEWORK_BACKEND
   framework/web/Backend.cpp framework/web/Application.cpp framework/web/EventLoop.cpp)

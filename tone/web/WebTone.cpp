@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
-// The tone service in a page: the whole tone is synthesised at the
-// AudioContext's own rate and handed to the page's audio (audio.js), which
-// plays it sample for sample and tells when it has been heard. No thread:
-// the caller's event loop asks whether the tone has ended.
+// The tone service in a page, which has no thread for it: the whole tone is
+// synthesised at the device's rate and written at once; the caller's event
+// loop asks whether it has been heard, and a fade goes to the device.
 #include "tone/Beep.h"
 
+#include "tone/SoundDevice.h"
 #include "tone/Synth.h"
 
 #include <emscripten.h>
@@ -14,65 +14,91 @@
 
 namespace vornaby::tone {
 
+struct Tone::State {
+    std::shared_ptr<SoundDevice> device; // while the tone sounds
+    std::uint64_t rampFrames = 0;
+    bool finished = false;
+    bool played = false;
+    bool faded = false;
+};
+
 namespace {
 
-// clang-format off
-EM_JS(int, AudioRate, (), { return VornabyAudio.rate(); });
-EM_JS(int, AudioPlay, (const float* frames, int count, int rate, int rampFrames), {
-    return VornabyAudio.play(HEAPF32.subarray(frames >> 2, (frames >> 2) + count), rate, rampFrames);
-});
-EM_JS(void, AudioFade, (int id), { VornabyAudio.fade(id); });
-EM_JS(int, AudioEnded, (int id), { return VornabyAudio.ended(id) ? 1 : 0; });
-EM_JS(int, AudioPlayed, (int id), { return VornabyAudio.played(id) ? 1 : 0; });
-EM_JS(void, AudioRelease, (int id), { VornabyAudio.release(id); });
-// clang-format on
+void Finish(Tone::State& state, bool played)
+{
+    state.finished = true;
+    state.played = played;
+    state.device.reset();
+}
 
 } // namespace
-
-struct Tone::State {
-    int id = 0;         // the page's tone; 0 when nothing sounds
-    bool played = true; // a tone that sounds nothing has played
-};
 
 Tone::Tone(std::uint32_t frequencyHz, std::uint32_t durationMs, std::function<void()>)
     : m_state(std::make_shared<State>())
 {
-    if (durationMs == 0)
-        return;
-    const int rate = AudioRate();
-    if (rate <= 0 || !CanSound(frequencyHz, static_cast<std::uint32_t>(rate))) {
-        m_state->played = false;
+    // The caller's loop asks Ended by itself: there is no thread to call back from.
+    if (durationMs == 0) {
+        Finish(*m_state, true);
         return;
     }
-    // The page's loop learns of the end by itself: no callback is needed.
-    ToneGenerator generator(static_cast<std::uint32_t>(rate), frequencyHz, durationMs);
+    std::shared_ptr<SoundDevice> device = CurrentSoundDevice();
+    const std::uint32_t rate = device->Begin();
+    if (rate == 0) {
+        CurrentDeviceFailed();
+        Finish(*m_state, false);
+        return;
+    }
+    if (!CanSound(frequencyHz, rate)) {
+        Finish(*m_state, false);
+        return;
+    }
+    ToneGenerator generator(rate, frequencyHz, durationMs);
     std::vector<float> frames(generator.TotalFrames());
     frames.resize(generator.Generate(frames));
-    const auto ramp = static_cast<int>(RampFrames(frames.size(), static_cast<std::uint32_t>(rate)));
-    m_state->id = AudioPlay(frames.data(), static_cast<int>(frames.size()), rate, ramp);
-    m_state->played = m_state->id != 0;
+    m_state->rampFrames = RampFrames(frames.size(), rate);
+    if (!device->Write(frames)) {
+        CurrentDeviceFailed();
+        Finish(*m_state, false);
+        return;
+    }
+    m_state->device = std::move(device);
 }
 
 Tone::~Tone()
 {
-    if (m_state->id != 0)
-        AudioRelease(m_state->id);
+    Fade(); // one still sounding fades out
 }
 
 void Tone::Fade()
 {
-    if (m_state->id != 0)
-        AudioFade(m_state->id);
+    if (!m_state->finished && !m_state->faded) {
+        m_state->faded = true;
+        m_state->device->FadeOut(m_state->rampFrames);
+    }
 }
 
 bool Tone::Ended() const
 {
-    return m_state->id == 0 || AudioEnded(m_state->id) != 0;
+    State& state = *m_state;
+    if (state.finished)
+        return true;
+    switch (state.device->Poll()) {
+    case SoundDevice::Progress::Playing: return false;
+    case SoundDevice::Progress::Heard:
+        ReportSoundWorks(*state.device);
+        Finish(state, !state.faded);
+        return true;
+    case SoundDevice::Progress::Failed:
+        CurrentDeviceFailed();
+        Finish(state, false);
+        return true;
+    }
+    return true;
 }
 
 bool Tone::Played() const
 {
-    return Ended() && (m_state->id == 0 ? m_state->played : AudioPlayed(m_state->id) != 0);
+    return m_state->finished && m_state->played;
 }
 
 bool Beep(std::uint32_t frequencyHz, std::uint32_t durationMs)
@@ -90,7 +116,8 @@ bool TonesStillRunning()
 
 void PrepareBeep()
 {
-    (void)AudioRate();
+    if (CurrentSoundDevice()->Begin() == 0)
+        CurrentDeviceFailed();
 }
 
 } // namespace vornaby::tone

@@ -10,6 +10,7 @@ var VornabyAudio = (() => {
   // device that takes no frame is; a fade not heard in time likewise.
   const kGiveUpMs = 1500;
   const kFadeGiveUpMs = 500;
+  const kRenderAheadS = 0.03;
   let context = null;
   const tones = new Map();
   let nextId = 1;
@@ -49,7 +50,7 @@ var VornabyAudio = (() => {
       const audio = ensure();
       return audio ? Math.round(audio.sampleRate) : 0;
     },
-    play(frames, rate, rampFrames) {
+    play(frames, rate) {
       const audio = ensure();
       if (!audio || frames.length === 0)
         return 0;
@@ -62,7 +63,7 @@ var VornabyAudio = (() => {
       const gain = audio.createGain();
       source.connect(gain).connect(audio.destination);
       const id = nextId++;
-      const tone = { source, gain, rampFrames, rate, ended: false, fadedAt: 0, clock: audio.currentTime,
+      const tone = { source, gain, rate, ended: false, fadedAt: 0, clock: audio.currentTime,
                      movedAt: performance.now(), startedAt: 0, frames: frames.length };
       source.onended = () => {
         // Rendering ends a little before the last frame is heard.
@@ -77,46 +78,45 @@ var VornabyAudio = (() => {
       tones.set(id, tone);
       return id;
     },
-    fade(id) {
+    fade(id, rampFrames) {
       const tone = tones.get(id);
       if (!tone || tone.fadedAt || tone.ended)
         return;
       tone.fadedAt = performance.now();
-      const now = context.currentTime;
-      // One ramp from where the tone has got to; a tone already ending is left as it is.
-      const left = tone.startedAt + tone.frames / tone.rate - now;
-      const ramp = tone.rampFrames / tone.rate;
+      // One ramp from where the tone has got to; a tone already ending is left
+      // as it is. The browser renders ahead of currentTime: a fade set for a
+      // moment it has already rendered would begin part-way down its curve,
+      // or not at all, and the stop would cut the tone. So it begins a little
+      // later.
+      const at = context.currentTime + Math.max(kRenderAheadS, context.baseLatency || 0);
+      const left = tone.startedAt + tone.frames / tone.rate - at;
+      const ramp = rampFrames / tone.rate;
       if (left <= ramp)
         return;
-      tone.gain.gain.setValueCurveAtTime(fall(tone.rampFrames), now, ramp);
-      tone.source.stop(now + ramp);
+      tone.gain.gain.setValueCurveAtTime(fall(rampFrames), at, ramp);
+      tone.source.stop(at + ramp);
     },
-    ended(id) {
+    // 0 while the tone plays, 1 once it has been heard, 2 when it is given up.
+    progress(id) {
       const tone = tones.get(id);
-      if (!tone)
-        return true;
+      if (!tone || tone.ended)
+        return 1;
       const now = performance.now();
       if (context.currentTime !== tone.clock) {
         tone.clock = context.currentTime;
         tone.movedAt = now;
       }
-      return tone.ended || now - tone.movedAt > kGiveUpMs || (tone.fadedAt && now - tone.fadedAt > kFadeGiveUpMs);
+      return now - tone.movedAt > kGiveUpMs || (tone.fadedAt && now - tone.fadedAt > kFadeGiveUpMs) ? 2 : 0;
     },
-    played(id) {
-      const tone = tones.get(id);
-      return Boolean(tone && tone.ended && !tone.fadedAt);
-    },
-    // The program is done with the tone: one still sounding fades out.
+    // The program is done with the tone: one still sounding (fading) plays out.
     release(id) {
       const tone = tones.get(id);
       if (!tone)
         return;
-      if (tone.ended) {
+      if (tone.ended)
         tones.delete(id);
-        return;
-      }
-      this.fade(id);
-      tone.source.addEventListener("ended", () => tones.delete(id));
+      else
+        tone.source.addEventListener("ended", () => tones.delete(id));
     },
   };
 })();
