@@ -440,6 +440,12 @@ class DeskTest(unittest.TestCase):
             self.assertEqual(held, sounding, f"{tone} is not made of whole tones; heard {tones}")
         self.assertEqual(expected, [], f"tones missing; heard {tones}")
 
+    def assertEveryFrame(self, tones, frames):
+        """Every frame of one tone arrived, in one run of sound or, where the
+        player's own stream into PulseAudio (Wine's, a browser's) put a gap in
+        it on a busy machine, in several; each run at the tone's frequency."""
+        self.assertEqual(sum(int(np.count_nonzero(t.frames)) for t in tones), frames, tones)
+
     def assertTone(self, tone, hz, ms):
         self.assertAlmostEqual(tone.length_ms, ms, delta=2.0, msg=repr(tone))
         self.assertAlmostEqual(tone.frequency, hz, delta=0.1, msg=repr(tone))

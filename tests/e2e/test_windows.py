@@ -11,7 +11,6 @@ import sys
 import time
 import unittest
 
-import numpy as np
 
 sys.path.insert(0, os.path.dirname(__file__))
 from desk_tools import (WINDOWS_BINARY, WINE_PREFIX, DeskTest, WindowsProgram, desk_sound_pid, until,  # noqa: E402
@@ -28,12 +27,6 @@ class WindowsProgramTest(DeskTest):
         self.cleanups.append(program.close)
         return program
 
-
-    def assertEveryFrame(self, tones, frames):
-        """Every frame of one tone arrived, in one run of sound or, where
-        Wine's PulseAudio stream put a gap in it on a busy machine, in
-        several."""
-        self.assertEqual(sum(int(np.count_nonzero(t.frames)) for t in tones), frames, tones)
 
     def test_tones_prompt_close_and_about(self):
         program = self.start_windows()
