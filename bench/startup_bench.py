@@ -143,6 +143,39 @@ def windows_table(screen):
         subprocess.run(["/usr/lib/wine/wineserver64", "-k"], env=env)
 
 
+def web_figures():
+    """The browser build: what a visitor downloads, and how soon the page
+    paints and shows its window (headless Chromium, the page served on
+    127.0.0.1, five fresh loads)."""
+    import gzip
+    from test_web import Page, Site
+    site_dir = os.environ["VORNABY_WEB_BUILD"]
+    sizes = {name: len(gzip.compress(open(os.path.join(site_dir, name), "rb").read(), 9))
+             for name in ("vornaby.js", "vornaby.wasm")}
+    paints, shown = [], []
+    for _ in range(5):
+        site = Site()
+        page = Page(site.url)
+        # Paint timing is reported once the frame is on the screen.
+        deadline = time.monotonic() + 5
+        entries = None
+        while entries is None and time.monotonic() < deadline:
+            entries = page.driver.execute_script(
+                "const paint = performance.getEntriesByName('first-contentful-paint')[0];"
+                "const shown = performance.getEntriesByName('vornaby-window-shown')[0];"
+                "return paint && shown ? [paint.startTime, shown.startTime] : null;")
+            time.sleep(0.05)
+        if entries:
+            paints.append(entries[0])
+            shown.append(entries[1])
+        page.close()
+        site.stop()
+    print(f"Browser build: vornaby.js and vornaby.wasm {sum(sizes.values()) / 1024:.1f} kB gzipped "
+          f"({sizes['vornaby.js'] / 1024:.1f} + {sizes['vornaby.wasm'] / 1024:.1f}); from navigation, first "
+          f"contentful paint median {statistics.median(paints):.0f} ms (min {min(paints):.0f}, max "
+          f"{max(paints):.0f}), the window shown median {statistics.median(shown):.0f} ms.")
+
+
 def main():
     screen = Screen()
     # The floors take the program's own window size.
@@ -156,6 +189,9 @@ def main():
     if WINDOWS_BINARY:
         print()
         windows_table(screen)
+    if os.environ.get("VORNABY_WEB_BUILD"):
+        print()
+        web_figures()
 
 
 if __name__ == "__main__":

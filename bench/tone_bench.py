@@ -359,6 +359,21 @@ def main():
                          *play_and_measure(recorder, press_line, presses)))
             floor.stdin.close()
             floor.wait(10)
+        if os.environ.get("VORNABY_WEB_BUILD") and not PIPEWIRE:
+            # The browser build in headless Chromium, its audio through
+            # PulseAudio: a WebDriver click on "play", timed from when the
+            # click has been dispatched to the page.
+            from test_web import Page, Site
+            site = Site()
+            page = Page(site.url)
+            web_play = page.named("play", "button")
+
+            def click():
+                web_play.click()
+                return time.monotonic()
+            rows.append(("the page in Chromium (click on play)", *play_and_measure(recorder, click, presses)))
+            page.close()
+            site.stop()
         rows.append(("sox play -n synth 0.3 sine 1000 vol 0.5",
                      *play_and_measure(recorder, command_action(
                          ["play", "-q", "-n", "synth", "0.3", "sine", "1000", "vol", "0.5"]), min(presses, 10))))

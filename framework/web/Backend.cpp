@@ -95,19 +95,9 @@ EM_JS(void, JsAppendMenu, (int handle, int command, const char* text), {
 });
 EM_JS(void, JsSetIcon, (int handle), { VornabyPage.setIcon(handle); });
 EM_JS(int, JsPrompt, (const char* text, const char* title), {
-    const prompt = VornabyPage.prompt(0, UTF8ToString(text), UTF8ToString(title));
-    Module.vornabyPrompts = Module.vornabyPrompts || new Map();
-    const id = (Module.vornabyPromptId = (Module.vornabyPromptId || 0) + 1);
-    Module.vornabyPrompts.set(id, prompt);
-    return id;
+    return VornabyPage.prompt(UTF8ToString(text), UTF8ToString(title));
 });
-EM_JS(int, JsPromptOpen, (int id), {
-    const prompt = Module.vornabyPrompts.get(id);
-    if (prompt && prompt.open)
-        return 1;
-    Module.vornabyPrompts.delete(id);
-    return 0;
-});
+EM_JS(int, JsPromptOpen, (int id), { return VornabyPage.promptOpen(id) ? 1 : 0; });
 EM_JS(void, JsDeliverHeld, (int token), { VornabyPage.deliver(token); });
 // clang-format on
 

@@ -18,6 +18,7 @@ var VornabyPage = (() => {
     queue: [],
     immediate: null,    // while a held event is acted out: what it sets off
     held: new Map(),    // token -> a held event, until the program delivers or drops it
+    prompts: new Set(), // the prompts open now
     nextToken: 1,
     inputHeld: false,
     wake: null,
@@ -450,6 +451,8 @@ var VornabyPage = (() => {
       win.returnFocus = document.activeElement;
       win.element.showModal();
       fitToScreen();
+      if (performance.getEntriesByName("vornaby-window-shown").length === 0)
+        performance.mark("vornaby-window-shown");
     },
     destroy(handle) {
       const win = page.windows.get(handle);
@@ -531,30 +534,30 @@ var VornabyPage = (() => {
         stops[0].focus();
     },
     // A prompt: warning sign, the text, one OK; closed by OK, Enter or Escape.
-    prompt(ownerHandle, text, title) {
+    prompt(text, title) {
       const dialog = element("dialog", "vornaby-window vornaby-prompt", document.body);
       dialog.setAttribute("role", "alertdialog");
       const caption = element("div", "vornaby-caption", dialog);
       const titleText = element("span", "vornaby-title", caption);
-      titleText.id = `vornaby-prompt-title-${page.nextToken}`;
+      const id = page.nextToken++;
+      titleText.id = `vornaby-prompt-title-${id}`;
       titleText.textContent = title;
       const body = element("div", "vornaby-prompt-body", dialog);
       const sign = element("span", "vornaby-warning", body);
       sign.setAttribute("aria-hidden", "true");
       sign.textContent = "\u26A0";
       const message = element("p", "vornaby-prompt-text", body);
-      message.id = `vornaby-prompt-text-${page.nextToken++}`;
+      message.id = `vornaby-prompt-text-${id}`;
       message.textContent = text;
       const ok = element("button", "vornaby-button", element("div", "vornaby-prompt-buttons", dialog));
       ok.type = "button";
       ok.textContent = page.texts.ok;
       dialog.setAttribute("aria-labelledby", titleText.id);
       dialog.setAttribute("aria-describedby", message.id);
-      const state = { open: true };
+      page.prompts.add(id);
       const done = () => {
-        if (!state.open)
+        if (!page.prompts.delete(id))
           return;
-        state.open = false;
         dialog.close();
         dialog.remove();
         wakeLoop();
@@ -566,20 +569,14 @@ var VornabyPage = (() => {
       });
       dialog.showModal();
       ok.focus();
-      return state;
+      return id;
+    },
+    promptOpen(id) {
+      return page.prompts.has(id);
     },
     // The program's loop: the next event (or null), and a wait for one.
     next() {
       return page.queue.shift() || null;
-    },
-    takeImmediate(start) {
-      if (start) {
-        page.immediate = [];
-        return null;
-      }
-      const events = page.immediate || [];
-      page.immediate = null;
-      return events;
     },
     post,
     wait(ms, inputHeld) {
@@ -598,11 +595,21 @@ var VornabyPage = (() => {
       });
     },
     wake: wakeLoop,
+    // Acts out a held event. What that sets off (a button's click, say) is
+    // handled next, before anything queued meanwhile, as it would have been
+    // had the event not been held.
     deliver(token) {
       const record = page.held.get(token);
       page.held.delete(token);
-      if (record)
+      if (!record)
+        return;
+      page.immediate = [];
+      try {
         actOut(record);
+      } finally {
+        page.queue.unshift(...page.immediate);
+        page.immediate = null;
+      }
     },
     dropHeld(token) {
       page.held.delete(token);
