@@ -45,11 +45,12 @@ run-windows: windows
 	WINEPREFIX=$(CURDIR)/$(BUILD)-win64/wineprefix WINEDEBUG=-all /usr/lib/wine/wine64 $(BUILD)-win64/Vornaby.exe
 
 # The browser build, Emscripten's: $(BUILD)-web/ is the whole site (index.html,
-# vornaby.js, vornaby.wasm and the page's files), for any static web server.
+# vornaby.js, vornaby.wasm and the page's files), for any static web server;
+# the dialog suite's page (suite.html, test_dialogs.*) is built beside it and
+# is not part of the site.
 # Debian's emcc runs its tools with Debian's node modules.
 web: deps
-	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(BUILD)-web -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-	  $(CMAKE_FLAGS)
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(BUILD)-web -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 	NODE_PATH=/usr/share/nodejs cmake --build $(BUILD)-web -j $(JOBS)
 
 # The site on this machine only; a sound may start and the page may install
@@ -72,6 +73,9 @@ test: build windows web
 	@# The window's behaviour suite again, on the Windows program's own
 	@# windows under Wine.
 	cd $(BUILD)-win64 && ctest --output-on-failure
+	@# The window's behaviour suite once more, in the browser build's page in
+	@# headless Chromium.
+	cd $(BUILD)-web && ctest --output-on-failure
 	@# The 32-bit program read back as a file; its suite too when asked for.
 	cd $(BUILD)-win32 && ctest --output-on-failure $(if $(windows32),,-R windows_exe)
 

@@ -43,4 +43,10 @@ macro(vornaby_platform_targets)
     configure_file(resources/icons/vornaby-${size}.png ${CMAKE_BINARY_DIR}/icons/vornaby-${size}.png COPYONLY)
   endforeach()
   configure_file(resources/icons/vornaby.svg ${CMAKE_BINARY_DIR}/icons/vornaby.svg COPYONLY)
+
+  # The window's behaviour suite, in the page.
+  include(CTest)
+  if(BUILD_TESTING)
+    add_subdirectory(tests)
+  endif()
 endmacro()

@@ -31,16 +31,39 @@ EM_JS(char*, JsLanguages, (), {
 EM_JS(void, JsSetLanguage, (const char* language, int rightToLeft), {
     VornabyPage.setLanguage(UTF8ToString(language), rightToLeft !== 0);
 });
-EM_JS(void, JsConfigure, (int close, int minimize, const char* closeText, const char* menuText), {
-    VornabyPage.configure(close, minimize, { close: UTF8ToString(closeText), windowMenu: UTF8ToString(menuText) });
+EM_JS(void, JsConfigure, (int close, int minimize, int restore, const char* closeText, const char* minimizeText,
+                          const char* restoreText, const char* menuText), {
+    VornabyPage.configure(close, minimize, restore, { close: UTF8ToString(closeText),
+        minimize: UTF8ToString(minimizeText), restore: UTF8ToString(restoreText), windowMenu: UTF8ToString(menuText) });
 });
 EM_JS(void, JsEnded, (), { VornabyPage.ended(); });
 // clang-format on
 
 std::string g_language = "en";
+bool g_mirrored = false;
 std::function<void()> g_firstShown;
 
-void ChooseLanguage()
+} // namespace
+
+bool LanguageMirrored()
+{
+    return g_mirrored;
+}
+
+void UseLanguage(const std::string& language, bool asWritten)
+{
+    const BackendResources* resources = InstalledResources().backend;
+    g_language = language;
+    g_mirrored = asWritten && resources && ReadsRightToLeft(resources->translations, language);
+    JsSetLanguage(g_language.c_str(), g_mirrored);
+    // The window menu's own commands, in the language as well.
+    JsConfigure(static_cast<int>(SC_CLOSE), static_cast<int>(SC_MINIMIZE), static_cast<int>(SC_RESTORE),
+                backend::Translate("WindowMenu", "&Close").c_str(), backend::Translate("WindowMenu", "Mi&nimize").c_str(),
+                backend::Translate("WindowMenu", "&Restore").c_str(),
+                backend::Translate("WindowMenu", "Window menu").c_str());
+}
+
+void UseBrowserLanguage()
 {
     char* names = JsLanguages();
     std::vector<std::string> wanted;
@@ -49,13 +72,8 @@ void ChooseLanguage()
     for (std::string line; std::getline(lines, line);)
         wanted.push_back(line);
     const BackendResources* resources = InstalledResources().backend;
-    if (!resources)
-        return;
-    g_language = OfferedLanguage(resources->translations, wanted);
-    JsSetLanguage(g_language.c_str(), ReadsRightToLeft(resources->translations, g_language));
+    UseLanguage(resources ? OfferedLanguage(resources->translations, wanted) : "en", true);
 }
-
-} // namespace
 
 const std::string& Language()
 {
@@ -85,11 +103,8 @@ void WhenFirstShown(std::function<void()> action)
 
 int RunApplication(int, char**)
 {
-    ChooseLanguage();
+    UseBrowserLanguage();
     NameApplication("vornaby");
-    JsConfigure(static_cast<int>(SC_CLOSE), static_cast<int>(SC_MINIMIZE),
-                backend::Translate("WindowMenu", "&Close").c_str(),
-                backend::Translate("WindowMenu", "Window menu").c_str());
     CWinApp* app = CWinApp::Current();
     if (app && app->StartUp())
         backend::RunLoopUntil([] { return false; });

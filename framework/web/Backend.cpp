@@ -31,14 +31,18 @@ EM_JS(int, JsTextWidth, (const char* text), { return VornabyPage.textWidth(UTF8T
 EM_JS(void, JsCreateWindow, (int handle, const char* title, int width, int height, int owner, int minimizeBox), {
     VornabyPage.createWindow(handle, UTF8ToString(title), width, height, owner, minimizeBox !== 0);
 });
-EM_JS(void, JsAddControl, (int handle, int kind, int id, const char* text, const char* name, int x, int y, int width,
-                           int height, int enabled, int labelFor, int icon, const char* items), {
+EM_JS(void, JsAddControl, (int handle, const char* formName, int kind, int id, const char* text, const char* name,
+                           int x, int y, int width, int height, int enabled, int labelFor, int icon,
+                           const char* items), {
     const list = UTF8ToString(items);
-    VornabyPage.addControl(handle, kind, id, UTF8ToString(text), UTF8ToString(name), x, y, width, height,
-                           enabled !== 0, labelFor, icon, list ? list.split("\n") : []);
+    VornabyPage.addControl(handle, UTF8ToString(formName), kind, id, UTF8ToString(text), UTF8ToString(name), x, y,
+                           width, height, enabled !== 0, labelFor, icon, list ? list.split("\n") : []);
 });
+EM_JS(void, JsMinimize, (int handle, int minimized), { VornabyPage.minimize(handle, minimized !== 0); });
+EM_JS(int, JsMinimized, (int handle), { return VornabyPage.minimized(handle) ? 1 : 0; });
 EM_JS(void, JsShow, (int handle), { VornabyPage.show(handle); });
 EM_JS(void, JsDestroy, (int handle), { VornabyPage.destroy(handle); });
+EM_JS(void, JsHide, (int handle), { VornabyPage.hide(handle); });
 EM_JS(int, JsHasControl, (int handle, int id), { return VornabyPage.control(handle, id) ? 1 : 0; });
 EM_JS(char*, JsText, (int handle, int id), {
     const text = VornabyPage.text(handle, id);
@@ -81,14 +85,7 @@ EM_JS(void, JsSetSlider, (int handle, int id, int position, int minimum, int max
         control.value = String(position);
     }
 });
-EM_JS(void, JsFocusSelect, (int handle, int id), {
-    const control = VornabyPage.control(handle, id);
-    if (!control)
-        return;
-    control.focus();
-    if (control.select && control.type === "text")
-        control.select();
-});
+EM_JS(void, JsFocusSelect, (int handle, int id), { VornabyPage.focusControl(handle, id, true); });
 EM_JS(void, JsFocusFirst, (int handle), { VornabyPage.focusFirst(handle); });
 EM_JS(void, JsAppendMenu, (int handle, int command, const char* text), {
     VornabyPage.appendMenu(handle, command, UTF8ToString(text));
@@ -164,6 +161,11 @@ std::string FormText(const WebTemplate& form, const char* text)
 
 } // namespace
 
+int PageHandle(const Window* window)
+{
+    return window ? window->handle : 0;
+}
+
 Window* FindWindow(int handle)
 {
     const auto found = Windows().find(handle);
@@ -237,7 +239,7 @@ Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner)
                    owner ? owner->handle : 0, form->minimizeBox);
     // Right-to-left languages read the window from the right: every
     // control's place is mirrored (the page turns texts and sliders itself).
-    const bool mirrored = ReadsRightToLeft(resources->translations, Language());
+    const bool mirrored = LanguageMirrored();
     for (std::size_t i = 0; i < form->controls.size(); ++i) {
         const WebControl& control = form->controls[i];
         Rect px = DluToPixels(control.dlu, base);
@@ -248,7 +250,7 @@ Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner)
         std::string items;
         for (const char* item : control.items)
             items += (items.empty() ? "" : "\n") + std::string(item);
-        JsAddControl(window->handle, static_cast<int>(control.kind), control.id, texts[i].c_str(),
+        JsAddControl(window->handle, control.name, static_cast<int>(control.kind), control.id, texts[i].c_str(),
                      FormText(*form, control.accessibleName).c_str(), px.x, px.y, px.width, px.height,
                      control.enabled, control.labelFor, control.iconId, items.c_str());
     }
@@ -280,6 +282,9 @@ void EndModal(Window* window, int result)
         return;
     window->ended = true;
     window->result = result;
+    // Gone from the screen at once, as a desktop's dialog box is; its
+    // modal run ends when its loop next asks.
+    JsHide(window->handle);
 }
 
 void FocusFirstTabStop(Window* window)
@@ -288,9 +293,16 @@ void FocusFirstTabStop(Window* window)
         JsFocusFirst(window->handle);
 }
 
-void DefaultSysCommand(Window*, unsigned)
+void DefaultSysCommand(Window* window, unsigned command)
 {
-    // A page's window has no frame of its own to minimise, move or size.
+    // A page's window rolls up to its caption for Minimize; it has no frame
+    // of its own to move or size.
+    if (!window)
+        return;
+    if ((command & 0xFFF0) == SC_MINIMIZE)
+        JsMinimize(window->handle, 1);
+    else if ((command & 0xFFF0) == SC_RESTORE)
+        JsMinimize(window->handle, 0);
 }
 
 void AppendWindowMenu(Window* window, unsigned command, std::string_view text)
@@ -378,9 +390,9 @@ bool HasIcon(int iconId)
     return resources && std::find(resources->icons.begin(), resources->icons.end(), iconId) != resources->icons.end();
 }
 
-bool IsIconic(Window*)
+bool IsIconic(Window* window)
 {
-    return false; // a page's window is never minimised
+    return window && JsMinimized(window->handle);
 }
 
 CWnd::Size ClientSize(Window* window)

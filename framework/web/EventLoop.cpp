@@ -12,6 +12,8 @@
 
 #include <emscripten.h>
 
+#include <map>
+
 namespace fw {
 namespace {
 
@@ -29,10 +31,12 @@ EM_ASYNC_JS(void, JsWait, (int ms, int inputHeld), { await VornabyPage.wait(ms, 
 EM_JS(void, JsWake, (), { VornabyPage.wake(); });
 EM_JS(void, JsPost, (int type), { VornabyPage.post({ type: type, kind: 0 }); });
 EM_JS(void, JsDropHeld, (int token), { VornabyPage.dropHeld(token); });
+EM_JS(void, JsCall, (int ms, int token), { VornabyPage.call(ms, token); });
 // clang-format on
 
 constexpr int kDeliverHeld = 7; // page.js's Type.DeliverHeld
 constexpr int kHeld = 6;        // page.js's Type.Held
+constexpr int kCall = 8;        // page.js's Type.Call
 constexpr int kWaitMs = 50;
 
 bool g_quit = false;
@@ -64,10 +68,25 @@ private:
     bool m_delivered = false;
 };
 
+std::map<int, std::function<void()>>& Calls()
+{
+    static std::map<int, std::function<void()>> calls;
+    return calls;
+}
+
 void HandleEvent(const int (&fields)[8])
 {
     if (fields[0] == kDeliverHeld) {
         DeliverHeldInput();
+        return;
+    }
+    if (fields[0] == kCall) {
+        const auto call = Calls().find(fields[7]);
+        if (call == Calls().end())
+            return;
+        const std::function<void()> action = std::move(call->second);
+        Calls().erase(call);
+        action();
         return;
     }
     const auto kind = static_cast<InputKind>(fields[1]);
@@ -83,6 +102,14 @@ void HandleEvent(const int (&fields)[8])
 bool QuitRequested()
 {
     return g_quit;
+}
+
+void PostCall(int ms, std::function<void()> action)
+{
+    static int nextToken = 1;
+    const int token = nextToken++;
+    Calls()[token] = std::move(action);
+    JsCall(ms, token);
 }
 
 namespace backend {

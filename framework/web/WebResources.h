@@ -17,6 +17,7 @@ enum class WebControlKind { PushButton, Edit, Label, ComboBox, CheckBox, GroupBo
 
 struct WebControl {
     WebControlKind kind;
+    const char* name;       // the form's name for it
     int id;                 // -1 for a control the program never names
     const char* text;       // caption, label or frame title
     const char* accessibleName;

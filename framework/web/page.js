@@ -11,7 +11,7 @@ var VornabyPage = (() => {
   "use strict";
   const kDialogFont = "12px system-ui, 'Segoe UI', 'DejaVu Sans', sans-serif";
   // What the queue carries to the program (the same numbers as EventLoop.cpp).
-  const Type = { Clicked: 1, SelChange: 2, Scroll: 3, SysCommand: 4, DialogKey: 5, Held: 6, DeliverHeld: 7 };
+  const Type = { Clicked: 1, SelChange: 2, Scroll: 3, SysCommand: 4, DialogKey: 5, Held: 6, DeliverHeld: 7, Call: 8 };
   const Kind = { Other: 0, Input: 1, Derived: 2, Close: 3 };
   const page = {
     windows: new Map(), // handle -> window record
@@ -24,7 +24,7 @@ var VornabyPage = (() => {
     wake: null,
     commands: { close: 0xF060, minimize: 0xF020 },
     iconBase: "icons/vornaby-",
-    texts: { close: "Close", windowMenu: "Window menu", ok: "OK" },
+    texts: { close: "&Close", minimize: "Mi&nimize", restore: "&Restore", windowMenu: "Window menu", ok: "OK" },
   };
 
   function post(event) {
@@ -64,6 +64,17 @@ var VornabyPage = (() => {
     return focus && focus.tagName === "BUTTON" && windowOf(focus) === win ? idOf(focus) : 0;
   }
 
+  // A window not shown yet takes the focus once it is.
+  function focusIn(win, element, select) {
+    if (!win.element.open) {
+      win.pendingFocus = { element, select };
+      return;
+    }
+    element.focus();
+    if (select && element.select && element.type === "text")
+      element.select();
+  }
+
   function tabStops(win) {
     return [...win.client.querySelectorAll("input, button")].filter((c) => !c.disabled);
   }
@@ -87,7 +98,10 @@ var VornabyPage = (() => {
     menu.className = "vornaby-menu";
     menu.setAttribute("role", "menu");
     menu.setAttribute("aria-label", page.texts.windowMenu);
-    const items = [{ command: page.commands.close, text: page.texts.close }, ...win.menuItems];
+    // The window's own commands first, as a desktop's window menu has them.
+    const own = win.minimized ? [{ command: page.commands.restore, text: page.texts.restore }]
+      : win.minimizeBox ? [{ command: page.commands.minimize, text: page.texts.minimize }] : [];
+    const items = [...own, { command: page.commands.close, text: page.texts.close }, ...win.menuItems];
     for (const item of items) {
       if (item.command === 0) {
         const line = document.createElement("hr");
@@ -99,6 +113,7 @@ var VornabyPage = (() => {
       entry.type = "button";
       entry.setAttribute("role", "menuitem");
       entry.textContent = withoutMnemonic(item.text);
+      entry.dataset.text = item.text;
       entry.addEventListener("click", () => {
         closeWindowMenu(win);
         post({ type: Type.SysCommand, kind: item.command === page.commands.close ? Kind.Close : Kind.Other,
@@ -139,6 +154,24 @@ var VornabyPage = (() => {
     element.remove();
     if (refocus && returnFocus && returnFocus.focus)
       returnFocus.focus();
+  }
+
+  // The arrow keys in a combo box's field step through its list from the
+  // item shown, each step a selection; false for any other control.
+  function stepCombo(win, field, step) {
+    const control = field.closest ? field.closest("[data-id]") : null;
+    const combo = control ? win.combos.get(Number(control.dataset.id)) : null;
+    if (!combo || combo.items.length === 0)
+      return false;
+    const at = combo.items.indexOf(field.value);
+    const next = at < 0 ? 0 : Math.max(0, Math.min(combo.items.length - 1, at + step));
+    if (next !== at) {
+      field.value = combo.items[next];
+      combo.selected = next;
+      post({ type: Type.SelChange, kind: Kind.Other, window: win.handle, id: Number(control.dataset.id) });
+    }
+    field.select();
+    return true;
   }
 
   // ---- held input, acted out when the program delivers it ----
@@ -189,6 +222,9 @@ var VornabyPage = (() => {
     if (record.key === "Tab") {
       if (win)
         moveFocus(win, record.shift);
+    } else if (win && (record.key === "ArrowDown" || record.key === "ArrowUp") && focus &&
+               stepCombo(win, focus, record.key === "ArrowDown" ? 1 : -1)) {
+      // stepped through the list
     } else if (focus && focus.tagName === "INPUT" && focus.type === "text") {
       editKey(focus, record.key);
     } else if (focus && focus.type === "range") {
@@ -253,6 +289,13 @@ var VornabyPage = (() => {
         e.preventDefault();
         const box = (document.activeElement || win.element).getBoundingClientRect();
         openWindowMenu(win, box.left + box.width / 2, box.top + box.height / 2);
+      } else if (e.key === "Tab" && !e.altKey && !e.ctrlKey && !e.metaKey) {
+        // Tab goes round the window's own controls, never out of the window.
+        e.preventDefault();
+        moveFocus(win, e.shiftKey);
+      } else if ((e.key === "ArrowDown" || e.key === "ArrowUp") && !e.altKey && stepCombo(win, e.target,
+                                                                                      e.key === "ArrowDown" ? 1 : -1)) {
+        e.preventDefault();
       }
     } else if (e.type === "contextmenu") {
       // A field keeps its own menu; the rest of the window offers the window's.
@@ -292,10 +335,9 @@ var VornabyPage = (() => {
 
   const api = {
     Type,
-    configure(close, minimize, texts) {
-      page.commands = { close, minimize };
-      for (const key of Object.keys(texts))
-        page.texts[key] = withoutMnemonic(texts[key]);
+    configure(close, minimize, restore, texts) {
+      page.commands = { close, minimize, restore };
+      Object.assign(page.texts, texts);
     },
     setLanguage(language, rightToLeft) {
       document.documentElement.lang = language.replace("_", "-");
@@ -333,8 +375,15 @@ var VornabyPage = (() => {
       close.type = "button";
       close.tabIndex = -1;
       close.textContent = "\u2715";
-      close.setAttribute("aria-label", page.texts.close);
+      close.setAttribute("aria-label", withoutMnemonic(page.texts.close));
       dialog.setAttribute("aria-labelledby", titleText.id);
+      dialog.dataset.owner = String(ownerHandle);
+      // A page cannot minimise a window: it rolls up to its caption, and a
+      // double click on the caption (or Restore) rolls it down again.
+      caption.addEventListener("dblclick", () => {
+        if (win.minimized)
+          post({ type: Type.SysCommand, kind: Kind.Other, window: handle, param: page.commands.restore });
+      });
       const client = element("div", "vornaby-client", dialog);
       client.style.width = `${width}px`;
       client.style.height = `${height}px`;
@@ -352,7 +401,18 @@ var VornabyPage = (() => {
       page.windows.set(handle, win);
       return win;
     },
-    addControl(handle, kind, id, text, name, x, y, width, height, enabled, labelFor, icon, items) {
+    minimize(handle, minimized) {
+      const win = page.windows.get(handle);
+      if (!win)
+        return;
+      win.minimized = minimized;
+      win.element.classList.toggle("vornaby-minimized", minimized);
+    },
+    minimized(handle) {
+      const win = page.windows.get(handle);
+      return Boolean(win && win.minimized);
+    },
+    addControl(handle, formName, kind, id, text, name, x, y, width, height, enabled, labelFor, icon, items) {
       const win = page.windows.get(handle);
       const kinds = ["button", "edit", "label", "combo", "check", "frame", "slider"];
       let control;
@@ -433,6 +493,7 @@ var VornabyPage = (() => {
       }
       if (id > 0)
         control.dataset.id = String(id);
+      control.dataset.name = formName;
       if (focusable) {
         focusable.id = `vornaby-${handle}-${id}`;
         focusable.disabled = !enabled;
@@ -451,20 +512,32 @@ var VornabyPage = (() => {
       win.returnFocus = document.activeElement;
       win.element.showModal();
       fitToScreen();
+      if (win.pendingFocus) {
+        focusIn(win, win.pendingFocus.element, win.pendingFocus.select);
+        win.pendingFocus = null;
+      }
       if (performance.getEntriesByName("vornaby-window-shown").length === 0)
         performance.mark("vornaby-window-shown");
+    },
+    hide(handle) {
+      const win = page.windows.get(handle);
+      if (!win || !win.element.open)
+        return;
+      closeWindowMenu(win, false);
+      win.element.close();
+      if (win.returnFocus && win.returnFocus.isConnected && win.returnFocus.focus)
+        win.returnFocus.focus();
+      win.returnFocus = null;
     },
     destroy(handle) {
       const win = page.windows.get(handle);
       if (!win)
         return;
       closeWindowMenu(win, false);
-      page.windows.delete(handle);
-      win.element.close();
-      win.element.remove();
       // The focus goes back where it was when the window opened.
-      if (win.returnFocus && win.returnFocus.isConnected && win.returnFocus.focus)
-        win.returnFocus.focus();
+      api.hide(handle);
+      page.windows.delete(handle);
+      win.element.remove();
     },
     control(handle, id) {
       const win = page.windows.get(handle);
@@ -531,7 +604,13 @@ var VornabyPage = (() => {
       const win = page.windows.get(handle);
       const stops = win ? tabStops(win) : [];
       if (stops.length)
-        stops[0].focus();
+        focusIn(win, stops[0], false);
+    },
+    focusControl(handle, id, select) {
+      const win = page.windows.get(handle);
+      const control = win && win.controls.get(id);
+      if (control)
+        focusIn(win, control.inner, select);
     },
     // A prompt: warning sign, the text, one OK; closed by OK, Enter or Escape.
     prompt(text, title) {
@@ -540,6 +619,7 @@ var VornabyPage = (() => {
       const caption = element("div", "vornaby-caption", dialog);
       const titleText = element("span", "vornaby-title", caption);
       const id = page.nextToken++;
+      dialog.dataset.prompt = String(id);
       titleText.id = `vornaby-prompt-title-${id}`;
       titleText.textContent = title;
       const body = element("div", "vornaby-prompt-body", dialog);
@@ -579,6 +659,16 @@ var VornabyPage = (() => {
       return page.queue.shift() || null;
     },
     post,
+    // Calls the program's function token from its loop after ms.
+    call(ms, token) {
+      setTimeout(() => post({ type: Type.Call, kind: Kind.Other, token }), ms);
+    },
+    pending() {
+      return page.queue.length;
+    },
+    holdInput(held) {
+      page.inputHeld = held;
+    },
     wait(ms, inputHeld) {
       page.inputHeld = inputHeld;
       if (page.queue.length)

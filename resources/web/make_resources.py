@@ -35,7 +35,8 @@ def dialog(form, n):
         buddy = prop(child, "buddy")
         text = text_of(child, "title" if kind == "QGroupBox" else "text")
         x, y, w, h = geometry(child)
-        rows.append(f"    {{fw::WebControlKind::{KINDS[kind]}, {number(child, 'controlId', -1)}, {cpp_string(text)}, "
+        rows.append(f"    {{fw::WebControlKind::{KINDS[kind]}, {cpp_string(child.get('name'))}, "
+                    f"{number(child, 'controlId', -1)}, {cpp_string(text)}, "
                     f"{cpp_string(text_of(child, 'accessibleName'))}, {{{x}, {y}, {w}, {h}}}, "
                     f"{'true' if flag(child, 'enabled', True) else 'false'}, "
                     f"{ids[buddy.text] if buddy is not None else 0}, {number(child, 'iconId', 0)}, "

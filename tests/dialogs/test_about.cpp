@@ -29,8 +29,8 @@ TEST_CASE_FIXTURE(Desk, "the About box shows itself and closes every way")
                 REQUIRE(Owner(about) == w); // owned by, and centred over, the main window
                 const Strings captions = Captions(about);
                 REQUIRE(captions.size() == 3);
-                REQUIRE(std::ranges::count(captions, "Vornaby, Version 1.0") == 1);
-                REQUIRE(std::ranges::count_if(captions, [](const std::string& c) {
+                REQUIRE(std::count(captions.begin(), captions.end(), "Vornaby, Version 1.0") == 1);
+                REQUIRE(std::count_if(captions.begin(), captions.end(), [](const std::string& c) {
                             return c.find("2026") != std::string::npos;
                         }) == 1);
                 REQUIRE(ShowsPicture(about));
@@ -64,8 +64,8 @@ TEST_CASE_FIXTURE(Desk, "the window carries the icon, and its menu offers the Ab
         // The window system's own items first (Wine adds some of its own),
         // then the program's.
         const Strings items = WindowMenu(w);
-        REQUIRE(std::ranges::count(items, "Mi&nimize") == 1);
-        REQUIRE(std::ranges::count(items, "&Close") == 1);
+        REQUIRE(std::count(items.begin(), items.end(), "Mi&nimize") == 1);
+        REQUIRE(std::count(items.begin(), items.end(), "&Close") == 1);
         REQUIRE(items.size() >= 4);
         REQUIRE(Strings(items.end() - 2, items.end()) == Strings{"-", "&About Vornaby..."});
         bool aboutOpened = false;

@@ -8,11 +8,10 @@
 #include "tone/Synth.h"
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <iostream>
-#include <mutex>
 #include <cmath>
+#include <numbers>
 #include <exception>
 #include <span>
 #include <thread>
@@ -25,6 +24,9 @@ namespace {
 constexpr std::uint32_t kRate = 48000;
 
 // Records every tone that reaches the device; a tone with no frames is no tone.
+// At real-time pace it takes as long as a device takes to play the frames:
+// written a block at a time (each write waits for its block), or, where the
+// tone service writes a tone whole and asks after it (a page's), by the clock.
 class RecordingDevice final : public vornaby::tone::SoundDevice {
 public:
     RecordingDevice(std::vector<RecordedTone>& tones, Pace pace) : m_tones(tones), m_pace(pace) {}
@@ -38,10 +40,11 @@ public:
         if (!m_open) {
             m_tones.push_back({kRate, {}});
             m_open = true;
+            m_start = Clock::now();
         }
         m_tones.back().frames.insert(m_tones.back().frames.end(), frames.begin(), frames.end());
-        if (m_pace == Pace::RealTime)
-            std::this_thread::sleep_for(std::chrono::microseconds(frames.size() * 1000000 / kRate));
+        if (m_pace == Pace::RealTime && !driver::TonesWrittenWhole())
+            std::this_thread::sleep_for(Duration(frames.size()));
         return true;
     }
     bool Drain() override
@@ -50,11 +53,40 @@ public:
             m_tones.back().drained = true;
         return true;
     }
+    Progress Poll() override
+    {
+        if (m_open && m_pace == Pace::RealTime && Clock::now() < m_start + Duration(m_tones.back().frames.size()))
+            return Progress::Playing;
+        return Drain() ? Progress::Heard : Progress::Failed;
+    }
+    bool FadeOut(std::uint64_t rampFrames) override
+    {
+        // Cut one ramp after the frame the clock has reached, falling as
+        // the synthesiser's ramp falls.
+        if (!m_open || m_pace != Pace::RealTime)
+            return true;
+        std::vector<float>& frames = m_tones.back().frames;
+        const auto reached = static_cast<std::size_t>(
+            std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - m_start).count() * kRate / 1000000);
+        if (reached + rampFrames >= frames.size())
+            return true;
+        frames.resize(reached + rampFrames);
+        for (std::size_t i = 0; i < rampFrames; ++i)
+            frames[reached + i] *= static_cast<float>(0.5 * (1 + std::cos(std::numbers::pi * static_cast<double>(i) / static_cast<double>(rampFrames))));
+        return true;
+    }
 
 private:
+    using Clock = std::chrono::steady_clock;
+    static std::chrono::microseconds Duration(std::size_t frames)
+    {
+        // In 64 bits: a 32-bit size_t overflows at a tenth of a second.
+        return std::chrono::microseconds(static_cast<std::uint64_t>(frames) * 1000000 / kRate);
+    }
     std::vector<RecordedTone>& m_tones;
     Pace m_pace;
     bool m_open = false;
+    Clock::time_point m_start;
 };
 
 std::exception_ptr& Failure()
@@ -229,29 +261,10 @@ namespace {
 class Watchdog : public doctest::IReporter {
 public:
     explicit Watchdog(const doctest::ContextOptions&) {}
-    ~Watchdog() override
-    {
-        Disarm();
-    }
+    ~Watchdog() override { test::driver::DisarmWatchdog(); }
 
-    void test_case_start(const doctest::TestCaseData& test) override
-    {
-        Disarm();
-        std::unique_lock lock(m_mutex);
-        m_armed = true;
-        m_thread = std::thread([this, name = std::string(test.m_name)] {
-            std::unique_lock held(m_mutex);
-            if (!m_ended.wait_for(held, std::chrono::seconds(30), [this] { return !m_armed; })) {
-                std::fprintf(stderr, "\"%s\" still runs after 30 s: the run ends here\n", name.c_str());
-                std::fflush(stderr);
-                std::_Exit(3);
-            }
-        });
-    }
-    void test_case_end(const doctest::CurrentTestCaseStats&) override
-    {
-        Disarm();
-    }
+    void test_case_start(const doctest::TestCaseData& test) override { test::driver::ArmWatchdog(test.m_name, 30); }
+    void test_case_end(const doctest::CurrentTestCaseStats&) override { test::driver::DisarmWatchdog(); }
 
     void report_query(const doctest::QueryData&) override {}
     void test_run_start() override {}
@@ -263,23 +276,6 @@ public:
     void log_assert(const doctest::AssertData&) override {}
     void log_message(const doctest::MessageData&) override {}
     void test_case_skipped(const doctest::TestCaseData&) override {}
-
-private:
-    void Disarm()
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_armed = false;
-        }
-        m_ended.notify_all();
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-
-    std::mutex m_mutex;
-    std::condition_variable m_ended;
-    bool m_armed = false;
-    std::thread m_thread;
 };
 
 REGISTER_LISTENER("watchdog", 1, Watchdog);

@@ -226,6 +226,13 @@ void Poll(std::function<bool()> poll);
 // If a prompt is open, what it says, after pressing its OK.
 [[nodiscard]] std::optional<SeenPrompt> AnswerPrompt();
 [[nodiscard]] bool AnyTopLevelWindow();
+// Whether the tone service writes a tone whole and asks after it (a page's,
+// which has no thread) rather than a block at a time.
+[[nodiscard]] bool TonesWrittenWhole();
+// Ends the run, naming the test case, once seconds have passed; disarmed at
+// the case's end.
+void ArmWatchdog(const std::string& testCase, int seconds);
+void DisarmWatchdog();
 } // namespace driver
 
 // Runs action; a failing check in it is kept, to be thrown again by
