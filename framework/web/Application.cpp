@@ -23,10 +23,7 @@ namespace {
 EM_JS(char*, JsLanguages, (), {
     const text = (navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language])
         .join("\n");
-    const size = lengthBytesUTF8(text) + 1;
-    const copy = _malloc(size);
-    stringToUTF8(text, copy, size);
-    return copy;
+    return VornabyPage.copyOut(text);
 });
 EM_JS(void, JsSetLanguage, (const char* language, int rightToLeft), {
     VornabyPage.setLanguage(UTF8ToString(language), rightToLeft !== 0);

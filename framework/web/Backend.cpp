@@ -46,10 +46,7 @@ EM_JS(void, JsHide, (int handle), { VornabyPage.hide(handle); });
 EM_JS(int, JsHasControl, (int handle, int id), { return VornabyPage.control(handle, id) ? 1 : 0; });
 EM_JS(char*, JsText, (int handle, int id), {
     const text = VornabyPage.text(handle, id);
-    const size = lengthBytesUTF8(text) + 1;
-    const copy = _malloc(size);
-    stringToUTF8(text, copy, size);
-    return copy;
+    return VornabyPage.copyOut(text);
 });
 EM_JS(void, JsSetText, (int handle, int id, const char* text), { VornabyPage.setText(handle, id, UTF8ToString(text)); });
 EM_JS(int, JsFindItem, (int handle, int id, const char* text), {

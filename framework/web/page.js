@@ -659,6 +659,13 @@ var VornabyPage = (() => {
       return page.queue.shift() || null;
     },
     post,
+    // A copy of text for the program, in its memory, which it frees.
+    copyOut(text) {
+      const size = lengthBytesUTF8(text) + 1;
+      const copy = _malloc(size);
+      stringToUTF8(text, copy, size);
+      return copy;
+    },
     // Calls the program's function token from its loop after ms.
     call(ms, token) {
       setTimeout(() => post({ type: Type.Call, kind: Kind.Other, token }), ms);

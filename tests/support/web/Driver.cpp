@@ -21,10 +21,7 @@ namespace {
 // clang-format off
 EM_JS(char*, JsDriver, (const char* call), {
     const text = VornabyDriver.call(UTF8ToString(call));
-    const size = lengthBytesUTF8(text) + 1;
-    const copy = _malloc(size);
-    stringToUTF8(text, copy, size);
-    return copy;
+    return VornabyPage.copyOut(text);
 });
 EM_ASYNC_JS(void, JsDrive, (const char* action, int inputHeld), {
     VornabyPage.holdInput(inputHeld !== 0);
