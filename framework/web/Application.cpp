@@ -62,10 +62,8 @@ void UseLanguage(const std::string& language, bool asWritten)
 
 void UseBrowserLanguage()
 {
-    char* names = JsLanguages();
     std::vector<std::string> wanted;
-    std::istringstream lines(names ? names : "");
-    std::free(names);
+    std::istringstream lines(TakePageText(JsLanguages()));
     for (std::string line; std::getline(lines, line);)
         wanted.push_back(line);
     const BackendResources* resources = InstalledResources().backend;

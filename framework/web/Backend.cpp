@@ -95,13 +95,6 @@ EM_JS(int, JsPromptOpen, (int id), { return VornabyPage.promptOpen(id) ? 1 : 0; 
 EM_JS(void, JsDeliverHeld, (int token), { VornabyPage.deliver(token); });
 // clang-format on
 
-std::string TakeText(char* text)
-{
-    std::string copy(text ? text : "");
-    std::free(text);
-    return copy;
-}
-
 const BackendResources* Resources()
 {
     return InstalledResources().backend;
@@ -158,6 +151,17 @@ std::string FormText(const WebTemplate& form, const char* text)
 
 } // namespace
 
+} // namespace backend
+
+std::string TakePageText(char* text)
+{
+    std::string copy(text ? text : "");
+    std::free(text);
+    return copy;
+}
+
+namespace backend {
+
 int PageHandle(const Window* window)
 {
     return window ? window->handle : 0;
@@ -169,32 +173,31 @@ Window* FindWindow(int handle)
     return found == Windows().end() ? nullptr : found->second;
 }
 
-void DispatchPageEvent(const int (&fields)[8])
+void DispatchPageEvent(const PageEvent& event)
 {
-    // The fields as page.js posts them: type, kind, window, code, id, param,
-    // position, token.
-    enum : int { Clicked = 1, SelChange, Scroll, SysCommand, DialogKey, Held };
-    const auto [type, kind, handle, code, id, param, position, token] = fields;
-    (void)kind;
-    if (type == Held) {
+    if (event.type == PageEventType::Held) {
         // Acted out by the page; what it sets off comes first in the queue.
-        JsDeliverHeld(token);
+        JsDeliverHeld(event.token);
         return;
     }
-    Window* window = FindWindow(handle);
+    Window* window = FindWindow(event.window);
     if (!window)
         return;
     CDialog& dialog = window->dialog;
-    switch (type) {
-    case Clicked: dialog.SendMessage({.event = Event::Command, .code = BN_CLICKED, .id = id}); break;
-    case SelChange: dialog.SendMessage({.event = Event::Command, .code = CBN_SELCHANGE, .id = id}); break;
-    case Scroll:
-        dialog.SendMessage({.event = Event::HScroll, .code = code == 0 ? TB_THUMBTRACK : TB_ENDTRACK, .id = id,
-                            .position = position});
+    switch (event.type) {
+    case PageEventType::Clicked: dialog.SendMessage({.event = Event::Command, .code = BN_CLICKED, .id = event.id}); break;
+    case PageEventType::SelChange:
+        dialog.SendMessage({.event = Event::Command, .code = CBN_SELCHANGE, .id = event.id});
         break;
-    case SysCommand: dialog.SendMessage({.event = Event::SysCommand, .param = static_cast<unsigned>(param)}); break;
-    case DialogKey:
-        dialog.PressDialogKey(code == 0 ? CDialog::DialogKey::Enter : CDialog::DialogKey::Escape, id);
+    case PageEventType::Scroll:
+        dialog.SendMessage({.event = Event::HScroll, .code = event.code == 0 ? TB_THUMBTRACK : TB_ENDTRACK,
+                            .id = event.id, .position = event.position});
+        break;
+    case PageEventType::SysCommand:
+        dialog.SendMessage({.event = Event::SysCommand, .param = static_cast<unsigned>(event.param)});
+        break;
+    case PageEventType::DialogKey:
+        dialog.PressDialogKey(event.code == 0 ? CDialog::DialogKey::Enter : CDialog::DialogKey::Escape, event.id);
         break;
     default: break;
     }
@@ -315,7 +318,7 @@ bool HasControl(Window* window, int id)
 
 std::string GetText(Window* window, int id)
 {
-    return window ? TakeText(JsText(window->handle, id)) : std::string();
+    return window ? TakePageText(JsText(window->handle, id)) : std::string();
 }
 
 void SetText(Window* window, int id, std::string_view text)

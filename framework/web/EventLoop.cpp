@@ -18,7 +18,7 @@ namespace fw {
 namespace {
 
 // clang-format off
-EM_JS(int, JsNextEvent, (int* out), {
+EM_JS(int, JsNextEvent, (PageEvent* out), {
     const e = VornabyPage.next();
     if (!e)
         return 0;
@@ -34,9 +34,8 @@ EM_JS(void, JsDropHeld, (int token), { VornabyPage.dropHeld(token); });
 EM_JS(void, JsCall, (int ms, int token), { VornabyPage.call(ms, token); });
 // clang-format on
 
-constexpr int kDeliverHeld = 7; // page.js's Type.DeliverHeld
-constexpr int kHeld = 6;        // page.js's Type.Held
-constexpr int kCall = 8;        // page.js's Type.Call
+static_assert(sizeof(PageEvent) == 8 * sizeof(int), "JsNextEvent writes eight ints");
+
 constexpr int kWaitMs = 50;
 
 bool g_quit = false;
@@ -45,26 +44,22 @@ bool g_quit = false;
 // been then; one the page kept from its default action is acted out then.
 class PageInput final : public HeldInput {
 public:
-    explicit PageInput(const int (&fields)[8])
-    {
-        for (int i = 0; i < 8; ++i)
-            m_fields[i] = fields[i];
-    }
+    explicit PageInput(const PageEvent& event) : m_event(event) {}
     ~PageInput() override
     {
-        if (!m_delivered && m_fields[0] == kHeld)
-            JsDropHeld(m_fields[7]);
+        if (!m_delivered && m_event.type == PageEventType::Held)
+            JsDropHeld(m_event.token);
     }
     PageInput(const PageInput&) = delete;
     PageInput& operator=(const PageInput&) = delete;
     void Deliver() override
     {
         m_delivered = true;
-        backend::DispatchPageEvent(m_fields);
+        backend::DispatchPageEvent(m_event);
     }
 
 private:
-    int m_fields[8] = {};
+    PageEvent m_event;
     bool m_delivered = false;
 };
 
@@ -74,14 +69,14 @@ std::map<int, std::function<void()>>& Calls()
     return calls;
 }
 
-void HandleEvent(const int (&fields)[8])
+void HandleEvent(const PageEvent& event)
 {
-    if (fields[0] == kDeliverHeld) {
+    if (event.type == PageEventType::DeliverHeld) {
         DeliverHeldInput();
         return;
     }
-    if (fields[0] == kCall) {
-        const auto call = Calls().find(fields[7]);
+    if (event.type == PageEventType::Call) {
+        const auto call = Calls().find(event.token);
         if (call == Calls().end())
             return;
         const std::function<void()> action = std::move(call->second);
@@ -89,12 +84,12 @@ void HandleEvent(const int (&fields)[8])
         action();
         return;
     }
-    const auto kind = static_cast<InputKind>(fields[1]);
-    if (TakeInput(kind, [&fields] { return std::make_unique<PageInput>(fields); }))
+    const auto kind = static_cast<InputKind>(event.kind);
+    if (TakeInput(kind, [&event] { return std::make_unique<PageInput>(event); }))
         return;
-    if (fields[0] == kHeld && kind == InputKind::Derived)
+    if (event.type == PageEventType::Held && kind == InputKind::Derived)
         return; // made again by the page from other input, which acts by itself
-    backend::DispatchPageEvent(fields);
+    backend::DispatchPageEvent(event);
 }
 
 } // namespace
@@ -116,10 +111,10 @@ namespace backend {
 
 void RunLoopUntil(const std::function<bool()>& done)
 {
-    int fields[8] = {};
+    PageEvent event{};
     while (!g_quit && !done()) {
-        if (JsNextEvent(fields)) {
-            HandleEvent(fields);
+        if (JsNextEvent(&event)) {
+            HandleEvent(event);
             continue;
         }
         JsWait(kWaitMs, InputIsHeld());
@@ -133,7 +128,7 @@ void WakeLoop()
 
 void PostHeldDelivery()
 {
-    JsPost(kDeliverHeld);
+    JsPost(static_cast<int>(PageEventType::DeliverHeld));
 }
 
 void QuitLoops(int)

@@ -14,6 +14,9 @@ namespace fw {
 [[nodiscard]] const std::string& Language();
 [[nodiscard]] bool LanguageMirrored();
 
+// A text the page handed over (VornabyPage.copyOut), freed.
+[[nodiscard]] std::string TakePageText(char* text);
+
 // Runs the action WhenFirstShown was given, once, after the first window shows.
 void RunFirstShownAction();
 
@@ -29,13 +32,27 @@ void UseBrowserLanguage();
 // Calls action from the program's loop once ms have passed.
 void PostCall(int ms, std::function<void()> action);
 
+// One of the page's events, as page.js queues it (its type numbers are
+// page.js's Type).
+enum class PageEventType : int { Clicked = 1, SelChange, Scroll, SysCommand, DialogKey, Held, DeliverHeld, Call };
+struct PageEvent {
+    PageEventType type;
+    int kind; // an InputKind
+    int window;
+    int code;
+    int id;
+    int param;
+    int position;
+    int token;
+};
+
 namespace backend {
 class Window;
 [[nodiscard]] Window* FindWindow(int handle);
 // The page's handle of the window (its dialog's data-handle).
 [[nodiscard]] int PageHandle(const Window* window);
-// Sends one of the page's events (page.js's queue) to its window.
-void DispatchPageEvent(const int (&fields)[8]);
+// Sends one of the page's events to its window.
+void DispatchPageEvent(const PageEvent& event);
 } // namespace backend
 
 } // namespace fw

@@ -10,7 +10,8 @@
 var VornabyPage = (() => {
   "use strict";
   const kDialogFont = "12px system-ui, 'Segoe UI', 'DejaVu Sans', sans-serif";
-  // What the queue carries to the program (the same numbers as EventLoop.cpp).
+  // What the queue carries to the program (the same numbers as WebPage.h's
+  // PageEventType).
   const Type = { Clicked: 1, SelChange: 2, Scroll: 3, SysCommand: 4, DialogKey: 5, Held: 6, DeliverHeld: 7, Call: 8 };
   const Kind = { Other: 0, Input: 1, Derived: 2, Close: 3 };
   const page = {
@@ -146,6 +147,18 @@ var VornabyPage = (() => {
     menu.querySelector("button").focus();
   }
 
+  // The menu from the keyboard, over the control that has the focus; from
+  // the caption's icon, just below it.
+  function openWindowMenuOver(win, element) {
+    const box = (element || win.element).getBoundingClientRect();
+    openWindowMenu(win, box.left + box.width / 2, box.top + box.height / 2);
+  }
+
+  function openWindowMenuBelow(win, icon) {
+    const box = icon.getBoundingClientRect();
+    openWindowMenu(win, box.left, box.bottom);
+  }
+
   function closeWindowMenu(win, refocus = true) {
     if (!win.menu)
       return;
@@ -208,8 +221,7 @@ var VornabyPage = (() => {
       if (target.disabled || !target.isConnected)
         return;
       if (target.classList.contains("vornaby-caption-icon")) {
-        const box = target.getBoundingClientRect();
-        openWindowMenu(win, box.left, box.bottom);
+        openWindowMenuBelow(win, target);
       } else if (target.tagName === "BUTTON" || target.type === "checkbox") {
         target.focus();
         target.click();
@@ -230,8 +242,9 @@ var VornabyPage = (() => {
     } else if (focus && focus.type === "range") {
       const step = { ArrowRight: 1, ArrowUp: 1, ArrowLeft: -1, ArrowDown: -1 }[record.key];
       if (step) {
-        focus.value = String(Number(focus.value) + (focus.matches(":dir(rtl)") && record.key.startsWith("Arrow") &&
-          (record.key === "ArrowLeft" || record.key === "ArrowRight") ? -step : step));
+        // Left and right turn round with the slider in a mirrored window.
+        const turned = focus.matches(":dir(rtl)") && (record.key === "ArrowLeft" || record.key === "ArrowRight");
+        focus.value = String(Number(focus.value) + (turned ? -step : step));
         focus.dispatchEvent(new Event("input", { bubbles: true }));
         focus.dispatchEvent(new Event("change", { bubbles: true }));
       }
@@ -239,8 +252,7 @@ var VornabyPage = (() => {
       focus.click();
     } else if (record.key === "ContextMenu" || (record.key === "F10" && record.shift)) {
       if (win) {
-        const box = (focus || win.element).getBoundingClientRect();
-        openWindowMenu(win, box.left + box.width / 2, box.top + box.height / 2);
+        openWindowMenuOver(win, focus);
       }
     }
   }
@@ -287,8 +299,7 @@ var VornabyPage = (() => {
                code: enter ? 0 : 1, id: focusedButton(win) });
       } else if (e.key === "ContextMenu" || (e.key === "F10" && e.shiftKey)) {
         e.preventDefault();
-        const box = (document.activeElement || win.element).getBoundingClientRect();
-        openWindowMenu(win, box.left + box.width / 2, box.top + box.height / 2);
+        openWindowMenuOver(win, document.activeElement);
       } else if (e.key === "Tab" && !e.altKey && !e.ctrlKey && !e.metaKey) {
         // Tab goes round the window's own controls, never out of the window.
         e.preventDefault();
@@ -325,6 +336,15 @@ var VornabyPage = (() => {
     return win ? win.combos.get(id) : null;
   }
 
+  // The box text takes in the dialog font.
+  function measure(text) {
+    const probe = element("span", "vornaby-probe", document.body);
+    probe.textContent = text;
+    const box = probe.getBoundingClientRect();
+    probe.remove();
+    return box;
+  }
+
   function fitToScreen() {
     for (const win of page.windows.values()) {
       const scale = Math.min(1, (window.innerWidth - 8) / win.width, (window.innerHeight - 8) / win.height);
@@ -334,7 +354,6 @@ var VornabyPage = (() => {
   window.addEventListener("resize", fitToScreen);
 
   const api = {
-    Type,
     configure(close, minimize, restore, texts) {
       page.commands = { close, minimize, restore };
       Object.assign(page.texts, texts);
@@ -346,18 +365,12 @@ var VornabyPage = (() => {
     // The dialog font's base units: the average width of the 52 letters and
     // the font's height, in CSS pixels.
     baseUnits() {
-      const probe = element("span", "vornaby-probe", document.body);
-      probe.textContent = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-      const box = probe.getBoundingClientRect();
-      probe.remove();
+      const box = measure("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
       return [box.width / 52, box.height];
     },
+    measure,
     textWidth(text) {
-      const probe = element("span", "vornaby-probe", document.body);
-      probe.textContent = text;
-      const width = probe.getBoundingClientRect().width;
-      probe.remove();
-      return Math.ceil(width);
+      return Math.ceil(measure(text).width);
     },
     createWindow(handle, title, width, height, ownerHandle, minimizeBox) {
       const dialog = element("dialog", "vornaby-window", document.body);
@@ -391,8 +404,7 @@ var VornabyPage = (() => {
                     menu: null, width, height: height + 24, owner: page.windows.get(ownerHandle) || null,
                     minimizeBox, combos: new Map() };
       icon.addEventListener("click", () => {
-        const box = icon.getBoundingClientRect();
-        openWindowMenu(win, box.left, box.bottom);
+        openWindowMenuBelow(win, icon);
       });
       icon.addEventListener("contextmenu", (e) => e.preventDefault());
       close.addEventListener("click", () =>

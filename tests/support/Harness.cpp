@@ -258,24 +258,13 @@ namespace {
 
 // Ends the run when a test case outlives its time, naming it, so that a
 // window left waiting fails at once instead of at the runner's timeout.
-class Watchdog : public doctest::IReporter {
+class Watchdog : public test::Listener {
 public:
     explicit Watchdog(const doctest::ContextOptions&) {}
     ~Watchdog() override { test::driver::DisarmWatchdog(); }
 
     void test_case_start(const doctest::TestCaseData& test) override { test::driver::ArmWatchdog(test.m_name, 30); }
     void test_case_end(const doctest::CurrentTestCaseStats&) override { test::driver::DisarmWatchdog(); }
-
-    void report_query(const doctest::QueryData&) override {}
-    void test_run_start() override {}
-    void test_run_end(const doctest::TestRunStats&) override {}
-    void test_case_reenter(const doctest::TestCaseData&) override {}
-    void test_case_exception(const doctest::TestCaseException&) override {}
-    void subcase_start(const doctest::SubcaseSignature&) override {}
-    void subcase_end() override {}
-    void log_assert(const doctest::AssertData&) override {}
-    void log_message(const doctest::MessageData&) override {}
-    void test_case_skipped(const doctest::TestCaseData&) override {}
 };
 
 REGISTER_LISTENER("watchdog", 1, Watchdog);

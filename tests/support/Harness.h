@@ -211,6 +211,22 @@ void UseDesktopLanguage();
 // menu (the Qt backend does; the window system's own menu is its own).
 [[nodiscard]] std::optional<std::string> EditMenuFirstItem(Window window, int id);
 
+// A doctest listener that takes no event but those it overrides.
+struct Listener : doctest::IReporter {
+    void report_query(const doctest::QueryData&) override {}
+    void test_run_start() override {}
+    void test_run_end(const doctest::TestRunStats&) override {}
+    void test_case_start(const doctest::TestCaseData&) override {}
+    void test_case_reenter(const doctest::TestCaseData&) override {}
+    void test_case_end(const doctest::CurrentTestCaseStats&) override {}
+    void test_case_exception(const doctest::TestCaseException&) override {}
+    void subcase_start(const doctest::SubcaseSignature&) override {}
+    void subcase_end() override {}
+    void log_assert(const doctest::AssertData&) override {}
+    void log_message(const doctest::MessageData&) override {}
+    void test_case_skipped(const doctest::TestCaseData&) override {}
+};
+
 // ---- Between the driver and the shared harness --------------------------------
 
 namespace driver {

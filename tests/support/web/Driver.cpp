@@ -287,11 +287,7 @@ void PickListItem(Window window, int id, int index)
 
 void CloseBox(Window window)
 {
-    if (Handle(window) >= 1000000) {
-        Call("closePrompt", Handle(window));
-        return;
-    }
-    ClickAt(Call("selector", Handle(window), 0, "close"));
+    ClickAt(Call("closeSelector", Handle(window)));
 }
 
 bool Wheel(Window, int)
@@ -435,24 +431,13 @@ namespace {
 EM_JS(void, JsFinish, (int status), { setTimeout(() => VornabySuite.finish(status), 0); });
 // clang-format on
 
-class PageReport : public doctest::IReporter {
+class PageReport : public test::Listener {
 public:
     explicit PageReport(const doctest::ContextOptions&) {}
     void test_run_end(const doctest::TestRunStats& stats) override
     {
         JsFinish(stats.numTestCasesFailed > 0 || stats.numAssertsFailed > 0 ? 1 : 0);
     }
-    void report_query(const doctest::QueryData&) override {}
-    void test_run_start() override {}
-    void test_case_start(const doctest::TestCaseData&) override {}
-    void test_case_end(const doctest::CurrentTestCaseStats&) override {}
-    void test_case_reenter(const doctest::TestCaseData&) override {}
-    void test_case_exception(const doctest::TestCaseException&) override {}
-    void subcase_start(const doctest::SubcaseSignature&) override {}
-    void subcase_end() override {}
-    void log_assert(const doctest::AssertData&) override {}
-    void log_message(const doctest::MessageData&) override {}
-    void test_case_skipped(const doctest::TestCaseData&) override {}
 };
 
 REGISTER_LISTENER("page", 2, PageReport);

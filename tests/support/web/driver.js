@@ -85,12 +85,7 @@ var VornabyDriver = (() => {
     },
     client: (h) => { const c = dialogOf(h).querySelector(".vornaby-client"); return [c.offsetWidth, c.offsetHeight].join("\n"); },
     layout: (h) => {
-      const probe = document.createElement("span");
-      probe.className = "vornaby-probe";
-      probe.textContent = "Xg";
-      document.body.append(probe);
-      const line = Math.ceil(probe.getBoundingClientRect().height);
-      probe.remove();
+      const line = Math.ceil(VornabyPage.measure("Xg").height);
       return [...dialogOf(h).querySelectorAll(".vornaby-client > *:not(datalist)")].map((c) => {
         const field = c.matches("input[type=text], input[type=range]");
         const captionOf = c.querySelector(".vornaby-legend, span") || c;
@@ -102,8 +97,6 @@ var VornabyDriver = (() => {
     // CSS selectors the runner finds the elements by.
     selector: (h, id, part) => {
       const base = `dialog.vornaby-window[data-handle="${h}"]`;
-      if (part === "close")
-        return `${base} .vornaby-close`;
       const e = part === "outer" ? outer(h, id) : inner(h, id);
       return e && e.id ? `#${CSS.escape(e.id)}` : `${base} .vornaby-client > [data-id="${id}"]`;
     },
@@ -138,7 +131,9 @@ var VornabyDriver = (() => {
       buttons[0].click();
       return seen;
     },
-    closePrompt: (h) => { const d = dialogOf(h); if (d) d.querySelector("button").click(); return ""; },
+    // A window's close box; a prompt, which has none, closes with its OK.
+    closeSelector: (h) => (h >= kPromptBase ? `dialog[data-prompt="${h - kPromptBase}"] button`
+      : `dialog.vornaby-window[data-handle="${h}"] .vornaby-close`),
     anyWindow: () => (document.querySelector("dialog.vornaby-window") ? "1" : "0"),
     focus: (h, id) => { inner(h, id).focus(); return ""; },
     focusFirst: (h) => { VornabyPage.focusFirst(h); return ""; },
