@@ -17,13 +17,17 @@ JOBS ?= $(shell nproc)
 WINDOWS_32BIT ?= no
 windows32 = $(filter yes,$(WINDOWS_32BIT))
 
+# The page's test tools from npm (puppeteer-core, which drives Firefox), as
+# tests/support/web/package-lock.json pins them.
+WEB_TOOLS ?= $(CURDIR)/$(BUILD)/web-tools
+export WEB_TOOLS
 deps:
-	@scripts/install-deps $(if $(windows32),--windows-32bit)
+	@scripts/install-deps --web-tools $(WEB_TOOLS) $(if $(windows32),--windows-32bit)
 
 build: deps
 	cmake -S . -B $(BUILD) -DVORNABY_WINDOWS_BUILD=$(CURDIR)/$(BUILD)-win64 \
 	  -DVORNABY_WINDOWS_BUILD_32=$(if $(windows32),$(CURDIR)/$(BUILD)-win32) -DVORNABY_WEB_BUILD=$(CURDIR)/$(BUILD)-web \
-	  $(CMAKE_FLAGS)
+	  -DVORNABY_WEB_TOOLS=$(WEB_TOOLS) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The Windows program, cross-built with mingw-w64: $(BUILD)-win64/Vornaby.exe,
@@ -50,7 +54,7 @@ run-windows: windows
 # is not part of the site.
 # Debian's emcc runs its tools with Debian's node modules.
 web: deps
-	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(BUILD)-web -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	NODE_PATH=/usr/share/nodejs emcmake cmake -S . -B $(BUILD)-web -DCMAKE_BUILD_TYPE=Release -DVORNABY_WEB_TOOLS=$(WEB_TOOLS) $(CMAKE_FLAGS)
 	NODE_PATH=/usr/share/nodejs cmake --build $(BUILD)-web -j $(JOBS)
 
 # The site on this machine only; a sound may start and the page may install

@@ -10,16 +10,4 @@ set -euo pipefail
 here=$(dirname "$0")
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 "$here/../tests/e2e/wine-prefix.sh" "$WINEPREFIX"
-if [ -z "${DISPLAY:-}" ]; then
-    . "$here/../tests/e2e/wait-for.sh"
-    screen=$(mktemp -d "${TMPDIR:-/tmp}/vornaby-wine.XXXXXX")
-    Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp 5>"$screen/display" 2>/dev/null &
-    xvfb=$!
-    manager=
-    trap 'kill $manager $xvfb 2>/dev/null; rm -rf "$screen"' EXIT
-    wait_for 10 test -s "$screen/display"
-    export DISPLAY=":$(head -n1 "$screen/display")"
-    openbox --sm-disable >/dev/null 2>&1 &
-    manager=$!
-fi
-"$@"
+exec "$here/../tests/support/with-display.sh" "$@"

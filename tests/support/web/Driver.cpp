@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <map>
 #include <sstream>
 
 namespace test {
@@ -23,9 +24,9 @@ EM_JS(char*, JsDriver, (const char* call), {
     const text = VornabyDriver.call(UTF8ToString(call));
     return VornabyPage.copyOut(text);
 });
-EM_ASYNC_JS(void, JsDrive, (const char* action, int inputHeld), {
+EM_ASYNC_JS(char*, JsDrive, (const char* action, int inputHeld), {
     VornabyPage.holdInput(inputHeld !== 0);
-    await VornabyDriver.drive(JSON.parse(UTF8ToString(action)));
+    return VornabyPage.copyOut(await VornabyDriver.drive(JSON.parse(UTF8ToString(action))));
 });
 EM_JS(int, JsPending, (), { return VornabyPage.pending(); });
 // clang-format on
@@ -79,12 +80,16 @@ std::string Quoted(const std::string& text)
     return quoted + "\"";
 }
 
-// Has the runner make the input, then lets the program take what it made.
-void Drive(const std::string& action)
+// Has the runner make the input, then lets the program take what it made;
+// the runner's answer.
+std::string Drive(const std::string& action)
 {
-    JsDrive(action.c_str(), fw::InputIsHeld());
+    char* answer = JsDrive(action.c_str(), fw::InputIsHeld());
+    std::string text(answer ? answer : "");
+    std::free(answer);
     fw::backend::RunLoopUntil([] { return JsPending() == 0; });
     RethrowFailure();
+    return text;
 }
 
 void ClickAt(const std::string& selector, int dx = 0)
@@ -208,11 +213,17 @@ std::string LabelOf(Window window, int id)
     return Call("labelOf", Handle(window), id);
 }
 
+// What the browser's accessibility tree gives a screen reader, as the engine's
+// automation reads it (its ARIA role, in the words the suite uses).
 Accessible AccessibleOf(Window window, int id)
 {
     RequireControl(window, id);
-    std::vector<std::string> read = Lines(Call("accessible", Handle(window), id) + "\n.");
-    return {read[0], read[1]};
+    const std::string selector = Call("selector", Handle(window), id, "inner");
+    std::vector<std::string> read = Lines(Drive("{\"do\": \"accessible\", \"selector\": " + Quoted(selector) + "}") + "\n.");
+    static const std::map<std::string, std::string> roles{
+        {"button", "push button"}, {"checkbox", "check box"}, {"textbox", "text"}, {"slider", "slider"}};
+    const auto role = roles.find(read.size() > 1 ? read[1] : "");
+    return {read[0], role == roles.end() ? "" : role->second};
 }
 
 bool ShowsPicture(Window window)

@@ -34,8 +34,6 @@ var VornabyDriver = (() => {
     return VornabyPage.textWidth(text);
   }
 
-  const roles = { button: "push button", checkbox: "check box", textbox: "text", slider: "slider" };
-
   const api = {
     title: (h) => { const d = dialogOf(h); return d ? d.querySelector(".vornaby-title").textContent : ""; },
     text: (h, id) => VornabyPage.text(h, id),
@@ -70,11 +68,6 @@ var VornabyDriver = (() => {
       const field = inner(h, id);
       const label = field && field.id ? dialogOf(h).querySelector(`label[for="${field.id}"]`) : null;
       return label ? label.textContent : "";
-    },
-    // What the browser's accessibility tree gives a screen reader.
-    accessible: (h, id) => {
-      const e = inner(h, id);
-      return [e.computedName || "", roles[e.computedRole] || ""].join("\n");
     },
     picture: (h) => ([...dialogOf(h).querySelectorAll("img.vornaby-picture")]
       .some((i) => i.complete && i.naturalWidth > 0) ? "1" : "0"),

@@ -3,29 +3,25 @@
 # SPDX-License-Identifier: MIT
 """run_suite.py SITE_DIR LANGUAGES [DOCTEST_ARGUMENT...]
 
-Runs the dialog suite, compiled into the page SITE_DIR/suite.html, in headless
-Chromium whose user languages are LANGUAGES ("en-US", "de-DE,de"). The page
-asks this runner for input (POST /drive), which it makes through WebDriver:
-real input, which the page cannot tell from a user's. The page's output and
+Runs the dialog suite, compiled into the page SITE_DIR/suite.html, in the
+browser engine VORNABY_BROWSER names (browsers.py), whose user languages are
+LANGUAGES ("en-US", "de-DE,de"). The page asks this runner for input (POST
+/drive), which it makes through the engine's automation: real input, which the
+page cannot tell from a user's. The page's output and
 status come back with POST /done; the runner prints them and exits with the
 status."""
 import functools
 import http.server
 import json
 import os
+import shutil
 import sys
+import tempfile
 import threading
 
-from selenium import webdriver
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.by import By
-from selenium.webdriver.common.keys import Keys
+sys.path.insert(0, os.path.dirname(__file__))
+import browsers  # noqa: E402
 
-KEYS = {"Tab": Keys.TAB, "Return": Keys.ENTER, "Escape": Keys.ESCAPE, "Left": Keys.LEFT, "Right": Keys.RIGHT,
-        "Up": Keys.UP, "Down": Keys.DOWN, "PageUp": Keys.PAGE_UP, "Home": Keys.HOME, "End": Keys.END,
-        "Space": Keys.SPACE, "Delete": Keys.DELETE, "F10": Keys.F10, "5": "5"}
 # The whole run; each test case has 30 s of its own, which the page watches.
 RUN_SECONDS = int(os.environ.get("VORNABY_SUITE_SECONDS", "600"))
 
@@ -37,13 +33,7 @@ class Runner:
         handler = functools.partial(Handler, self, directory=site)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
-        options = Options()
-        options.binary_location = "/usr/bin/chromium"
-        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1000,800",
-                         "--enable-blink-features=ComputedAccessibilityInfo", f"--lang={languages.split(',')[0]}"):
-            options.add_argument(argument)
-        options.add_experimental_option("prefs", {"intl.accept_languages": languages})
-        self.browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.browser = browsers.launch(languages=languages)
 
     def run(self, arguments):
         arguments = ["--no-colors=true", *arguments]
@@ -58,25 +48,7 @@ class Runner:
         self.server.shutdown()
 
     def drive(self, action):
-        chain = ActionChains(self.browser, duration=0)
-        what = action["do"]
-        if what in ("click", "press"):
-            element = self.browser.find_element(By.CSS_SELECTOR, action["selector"])
-            chain.move_to_element_with_offset(element, action.get("dx", 0), 0)
-            chain.click() if what == "click" else chain.click_and_hold()
-        elif what == "release":
-            chain.move_by_offset(action["dx"], 0).release()
-        elif what == "keys":
-            shift = action.get("shift", False)
-            if shift:
-                chain.key_down(Keys.SHIFT)
-            for key in action["keys"]:
-                chain.send_keys(KEYS[key])
-            if shift:
-                chain.key_up(Keys.SHIFT)
-        elif what == "text":
-            chain.send_keys(action["text"])
-        chain.perform()
+        return self.browser.drive(action)
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
@@ -92,7 +64,7 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         answer = b"ok"
         if self.path == "/drive":
             try:
-                self.runner.drive(body)
+                answer = self.runner.drive(body).encode()
             except Exception as error:  # the page's check then fails on what it sees
                 answer = f"failed: {error}".encode()
         elif self.path == "/done":
@@ -105,11 +77,19 @@ class Handler(http.server.SimpleHTTPRequestHandler):
 
 
 def main(argv):
-    runner = Runner(argv[1], argv[2])
+    # The browser's profile, caches and crash reports, its toolkit's settings
+    # and its sound client's state go to a home of its own, not the user's.
+    home = tempfile.mkdtemp(prefix="vornaby-browser-")
+    os.environ.update(HOME=home, XDG_CONFIG_HOME=f"{home}/.config", XDG_CACHE_HOME=f"{home}/.cache",
+                      XDG_DATA_HOME=f"{home}/.local/share")
     try:
-        result = runner.run(argv[3:])
+        runner = Runner(argv[1], argv[2])
+        try:
+            result = runner.run(argv[3:])
+        finally:
+            runner.close()
     finally:
-        runner.close()
+        shutil.rmtree(home, ignore_errors=True)
     for line in result["output"]:
         print(line)
     return int(result["status"])

@@ -1,0 +1,219 @@
+# SPDX-FileCopyrightText: 2026 The Vornaby developers
+# SPDX-License-Identifier: MIT
+"""The three browser engines the page is tested in, each from Debian's
+packages and each driven through its own automation: Chromium through
+chromedriver, WebKitGTK (Safari's engine) through WebKitWebDriver and its
+MiniBrowser, both classic WebDriver by Selenium; Firefox over WebDriver BiDi by
+puppeteer-core (firefox.js), as Debian has no geckodriver.
+
+Every engine is a Browser: a page to load, scripts to run in it, and real
+input (clicks, presses, keys and text) made by the engine's automation."""
+import json
+import os
+import subprocess
+import threading
+
+ENGINES = ("chromium", "firefox", "webkit")
+# WebKitGTK's Web Audio runs at 44100 Hz whatever the sound server's rate.
+ENGINE_RATES = {"webkit": 44100}
+MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+
+
+def use_locale(language):
+    """Makes this process's locale, which its children inherit, the one for
+    language ("de-DE"): WebKitGTK offers the page the C library's locale. The
+    locale is compiled from Debian's locale sources into a folder of the
+    home's cache, so that the machine needs none generated."""
+    name = language.replace("-", "_")
+    if "_" not in name:
+        return
+    folder = os.path.join(os.environ.get("XDG_CACHE_HOME") or os.path.expanduser("~/.cache"), "vornaby-locales")
+    if not os.path.isdir(os.path.join(folder, f"{name}.UTF-8")):
+        os.makedirs(folder, exist_ok=True)
+        subprocess.run(["localedef", "-i", name, "-f", "UTF-8", os.path.join(folder, f"{name}.UTF-8")], check=True,
+                       capture_output=True)
+    os.environ.update(LOCPATH=folder, LC_ALL=f"{name}.UTF-8", LANG=f"{name}.UTF-8", LANGUAGE=name)
+
+
+def engine():
+    """The engine a test runs in: VORNABY_BROWSER, Chromium by default."""
+    name = os.environ.get("VORNABY_BROWSER", "chromium")
+    if name not in ENGINES:
+        raise SystemExit(f"VORNABY_BROWSER={name}: not one of {', '.join(ENGINES)}")
+    return name
+
+
+class Browser:
+    """The page in one engine, with the user's languages ("de-DE,de")."""
+
+    def __init__(self, languages="en-US", size=(1000, 800)):
+        self.languages = languages
+        self.size = size
+
+    # A click, press or release at dx pixels right of the centre of the
+    # element a CSS selector finds; keys by name, Shift held or not; text; or
+    # the name and ARIA role the engine's accessibility tree gives an element.
+    def drive(self, action):
+        what = action["do"]
+        if what in ("click", "press"):
+            getattr(self, what)(action["selector"], action.get("dx", 0))
+        elif what == "release":
+            self.release(action["dx"])
+        elif what == "keys":
+            self.keys(action["keys"], ["Shift"] if action.get("shift") else [])
+        elif what == "text":
+            self.text(action["text"])
+        elif what == "accessible":
+            return "\n".join(self.accessible(action["selector"]))
+        return "ok"
+
+
+class SeleniumBrowser(Browser):
+    """Chromium and WebKitGTK: classic WebDriver."""
+
+    def __init__(self, name, languages="en-US", size=(1000, 800)):
+        super().__init__(languages, size)
+        self.bus = None
+        from selenium import webdriver
+        if name == "chromium":
+            from selenium.webdriver.chrome.options import Options
+            from selenium.webdriver.chrome.service import Service
+            options = Options()
+            options.binary_location = "/usr/bin/chromium"
+            for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", f"--window-size={size[0]},{size[1]}",
+                             "--disable-background-networking",
+                             "--no-first-run", f"--lang={languages.split(',')[0]}"):
+                options.add_argument(argument)
+            options.add_experimental_option("prefs", {"intl.accept_languages": languages})
+            self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        else:
+            from selenium.webdriver.webkitgtk.options import Options
+            options = Options()
+            options.binary_location = MINIBROWSER
+            options.add_argument("--automation")
+            use_locale(languages.split(",")[0])
+            # A session bus of its own, for its accessibility bus and settings,
+            # whose services then keep their state in this process's home.
+            self.bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+            os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.bus.stdout.readline().strip()
+            self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
+            self.driver.set_window_size(*size)
+
+    def get(self, url):
+        self.driver.get(url)
+
+    def script(self, body, *args):
+        return self.driver.execute_script(body, *args)
+
+    def _chain(self):
+        from selenium.webdriver.common.action_chains import ActionChains
+        return ActionChains(self.driver, duration=0)
+
+    def click(self, selector, dx=0):
+        from selenium.webdriver.common.by import By
+        self._chain().move_to_element_with_offset(self.driver.find_element(By.CSS_SELECTOR, selector), dx, 0) \
+            .click().perform()
+
+    def press(self, selector, dx=0):
+        from selenium.webdriver.common.by import By
+        self._chain().move_to_element_with_offset(self.driver.find_element(By.CSS_SELECTOR, selector), dx, 0) \
+            .click_and_hold().perform()
+
+    def release(self, dx):
+        self._chain().move_by_offset(dx, 0).release().perform()
+
+    def keys(self, keys, modifiers=()):
+        from selenium.webdriver.common.keys import Keys
+        names = {"Return": Keys.ENTER, "Space": Keys.SPACE, "PageUp": Keys.PAGE_UP, "Shift": Keys.SHIFT,
+                 "Control": Keys.CONTROL, "Alt": Keys.ALT}
+        chain = self._chain()
+        for modifier in modifiers:
+            chain.key_down(names[modifier])
+        for key in keys:
+            chain.send_keys(names.get(key) or getattr(Keys, key.upper(), key))
+        for modifier in reversed(modifiers):
+            chain.key_up(names[modifier])
+        chain.perform()
+
+    def text(self, text):
+        self._chain().send_keys(text).perform()
+
+    def accessible(self, selector):
+        from selenium.webdriver.common.by import By
+        element = self.driver.find_element(By.CSS_SELECTOR, selector)
+        return element.accessible_name, element.aria_role
+
+    def quit(self):
+        self.driver.quit()
+        if self.bus:
+            self.bus.terminate()
+            self.bus.wait()
+
+
+class FirefoxBrowser(Browser):
+    """Firefox over BiDi: firefox.js, one JSON request a line."""
+
+    def __init__(self, languages="en-US", size=(1000, 800)):
+        super().__init__(languages, size)
+        self.lock = threading.Lock()  # one request at a time, from any thread
+        tools = os.environ.get("VORNABY_WEB_TOOLS", "")
+        if not os.path.isdir(os.path.join(tools, "node_modules", "puppeteer-core")):
+            raise SystemExit(f"puppeteer-core is not installed in VORNABY_WEB_TOOLS={tools!r} (scripts/install-deps)")
+        self.bridge = subprocess.Popen(["node", os.path.join(os.path.dirname(__file__), "firefox.js")],
+                                       stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
+                                       env=dict(os.environ, NODE_PATH=os.path.join(tools, "node_modules")))
+        self.request("launch", languages=languages, width=size[0], height=size[1])
+
+    def request(self, op, **arguments):
+        with self.lock:
+            self.bridge.stdin.write(json.dumps(dict(arguments, op=op)) + "\n")
+            self.bridge.stdin.flush()
+            line = self.bridge.stdout.readline()
+        if not line:
+            raise RuntimeError(f"Firefox's driver ended during {op}")
+        answer = json.loads(line)
+        if "error" in answer:
+            raise RuntimeError(f"{op}: {answer['error']}")
+        return answer["value"]
+
+    def get(self, url):
+        self.request("goto", url=url)
+
+    def script(self, body, *args):
+        return self.request("script", body=body, args=list(args))
+
+    def click(self, selector, dx=0):
+        self.request("click", target=selector, dx=dx)
+
+    def press(self, selector, dx=0):
+        self.request("press", target=selector, dx=dx)
+
+    def release(self, dx):
+        self.request("release", dx=dx)
+
+    def keys(self, keys, modifiers=()):
+        self.request("keys", keys=list(keys), modifiers=list(modifiers))
+
+    def text(self, text):
+        self.request("text", text=text)
+
+    def accessible(self, selector):
+        return self.request("accessible", target=selector)
+
+    def quit(self):
+        try:
+            self.request("quit")
+        except (RuntimeError, OSError, ValueError):
+            pass
+        try:
+            self.bridge.wait(10)
+        except subprocess.TimeoutExpired:
+            self.bridge.kill()
+
+
+def launch(name=None, languages="en-US", size=(1000, 800)):
+    name = name or engine()
+    if name == "firefox":
+        return FirefoxBrowser(languages, size)
+    return SeleniumBrowser(name, languages, size)
