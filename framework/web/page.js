@@ -453,6 +453,11 @@ var VornabyPage = (() => {
           option.value = item;
         }
         control.setAttribute("list", list.id);
+        // A field with a list of choices is a combo box to a screen reader in
+        // every engine (WebKit would call it a text field).
+        control.setAttribute("role", "combobox");
+        control.setAttribute("aria-autocomplete", "list");
+        control.setAttribute("aria-expanded", "false");
         const combo = { items, selected: -1 };
         win.combos.set(id, combo);
         control.addEventListener("input", (e) => {
@@ -655,6 +660,15 @@ var VornabyPage = (() => {
         wakeLoop();
       };
       ok.addEventListener("click", done);
+      // Enter answers the prompt's one button wherever the focus is, as a
+      // desktop's message box does (and Firefox does not click a focused
+      // button on an Enter made by its automation).
+      dialog.addEventListener("keydown", (e) => {
+        if (e.key === "Enter" && !e.altKey && !e.ctrlKey && !e.metaKey) {
+          e.preventDefault();
+          done();
+        }
+      });
       dialog.addEventListener("cancel", (e) => {
         e.preventDefault();
         done();

@@ -17,7 +17,8 @@ import unittest
 import numpy as np
 import pyatspi
 
-RATE = 48000
+# The desk's sink and its server's default rate (desk-sound.sh).
+RATE = int(os.environ.get("VORNABY_DESK_RATE", "48000"))
 _BUILD = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "build")
 BINARY = os.environ.get("VORNABY_BINARY", os.path.join(_BUILD, "vornaby"))
 EVIDENCE = os.environ.get("VORNABY_EVIDENCE_DIR", os.path.join(_BUILD, "e2e-evidence"))
@@ -96,8 +97,14 @@ class App:
         return ids.split()[0] if ids else None
 
     def modal(self, name, timeout=5.0):
-        """A dialog of this program other than the main window, by its title."""
-        return until(lambda: self._find_dialog(name), timeout, f"the window {name!r}")
+        """A dialog of this program other than the main window, by its title,
+        once it has the keyboard: the toolkit shows a window before the window
+        manager gives it the focus, and a key typed in between goes to the
+        window below, which the dialog blocks."""
+        def active():
+            dialog = self._find_dialog(name)
+            return dialog if dialog is not None and dialog.getState().contains(pyatspi.STATE_ACTIVE) else None
+        return until(active, timeout, f"the window {name!r}, active")
 
     def control(self, role, name=None, within=None):
         def matches(a):
@@ -331,7 +338,7 @@ class Recorder:
     def await_sound(self, frames, timeout=5.0):
         """Waits until this many sounding frames have been recorded, then a
         moment more for anything that follows them."""
-        until(lambda: np.count_nonzero(np.fromfile(self.path, dtype="<f4")) >= frames, timeout,
+        until(lambda: sounding_frames(np.fromfile(self.path, dtype="<f4")) >= frames, timeout,
               f"{frames} sounding frames")
         time.sleep(0.2)
 
@@ -345,6 +352,14 @@ class Recorder:
 
     def cleanup(self):
         shutil.rmtree(self.directory, ignore_errors=True)
+
+
+def sounding_frames(frames):
+    """The frames of sound: every non-zero frame, and the single zeros a sine
+    lands on exactly (1000 Hz at 44.1 kHz every 441 frames) between them."""
+    where = np.flatnonzero(frames)
+    steps = np.diff(where)
+    return int(len(where) + np.sum(steps[(steps > 1) & (steps <= 3)] - 1))
 
 
 class PrivateSoundServer:
@@ -433,18 +448,21 @@ class DeskTest(unittest.TestCase):
         (no frame of a tone is exactly 0) are then the sum of theirs."""
         expected = list(lengths)
         for tone in tones:
-            sounding = int(np.count_nonzero(tone.frames))
+            sounding = sounding_frames(tone.frames)
             held = 0
             while expected and held < sounding:
                 held += expected.pop(0)
             self.assertEqual(held, sounding, f"{tone} is not made of whole tones; heard {tones}")
         self.assertEqual(expected, [], f"tones missing; heard {tones}")
 
-    def assertEveryFrame(self, tones, frames):
+    def assertEveryFrame(self, tones, frames, head_loss=0):
         """Every frame of one tone arrived, in one run of sound or, where the
         player's own stream into PulseAudio (Wine's, a browser's) put a gap in
-        it on a busy machine, in several; each run at the tone's frequency."""
-        self.assertEqual(sum(int(np.count_nonzero(t.frames)) for t in tones), frames, tones)
+        it on a busy machine, in several; each run at the tone's frequency.
+        A player that drops the first frames of a sound may lose head_loss."""
+        heard = sum(sounding_frames(t.frames) for t in tones)
+        self.assertLessEqual(heard, frames, tones)
+        self.assertGreaterEqual(heard, frames - head_loss, tones)
 
     def assertTone(self, tone, hz, ms):
         self.assertAlmostEqual(tone.length_ms, ms, delta=2.0, msg=repr(tone))

@@ -14,6 +14,11 @@ if [ -z "${DISPLAY:-}" ]; then
     trap 'kill $manager $xvfb 2>/dev/null; rm -rf "$screen"' EXIT
     wait_for 10 test -s "$screen/display"
     export DISPLAY=":$(head -n1 "$screen/display")"
+    # A sound client's runtime files too, where no session has a folder for them.
+    if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+        export XDG_RUNTIME_DIR="$screen/run"
+        mkdir -m 700 "$XDG_RUNTIME_DIR"
+    fi
     # The window manager keeps its log in its own home, not the user's.
     HOME="$screen" XDG_CACHE_HOME="$screen/cache" openbox --sm-disable >/dev/null 2>&1 &
     manager=$!

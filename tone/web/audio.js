@@ -11,12 +11,23 @@ var VornabyAudio = (() => {
   const kGiveUpMs = 1500;
   const kFadeGiveUpMs = 500;
   const kRenderAheadS = 0.03;
+  const kUnreportedLagS = 0.08;
   let context = null;
   const tones = new Map();
   let nextId = 1;
 
   function ensure() {
     if (!context) {
+      // On iOS a page's sound is silenced by the ringer switch unless the page
+      // says it plays media, which a listening test does; it must be said
+      // before the context starts.
+      if (navigator.audioSession) {
+        try {
+          navigator.audioSession.type = "playback";
+        } catch (e) {
+          // an engine that knows the session but not this type plays as before
+        }
+      }
       try {
         context = new AudioContext({ latencyHint: "interactive" });
       } catch (e) {
@@ -24,6 +35,37 @@ var VornabyAudio = (() => {
       }
     }
     return context;
+  }
+
+  // A context the browser suspended (no gesture yet) or interrupted (a call,
+  // another app's sound) starts again on the user's next action.
+  function resume(audio) {
+    if (audio.state === "suspended" || audio.state === "interrupted")
+      audio.resume().catch(() => {});
+  }
+
+  // The context time of what the output plays now: the context's clock less
+  // the output's lag, the longest of what the engine reports (the output's
+  // latency, how far its output clock, getOutputTimestamp, is behind). An
+  // engine that reports no output latency at all is allowed the lag measured
+  // of WebKitGTK into PulseAudio (71 to 80 ms), whose output clock is the
+  // context's own.
+  function outputTime(audio) {
+    const stamp = audio.getOutputTimestamp ? audio.getOutputTimestamp() : null;
+    const behind = stamp && stamp.contextTime > 0 ? audio.currentTime - stamp.contextTime : 0;
+    const lag = Math.max(audio.outputLatency || kUnreportedLagS, audio.baseLatency || 0, behind);
+    return audio.currentTime - lag;
+  }
+
+  // A tone rendered whole counts as ended once the output has played it.
+  function awaitHeard(tone) {
+    const left = tone.endsAt - outputTime(context);
+    if (left <= 0) {
+      tone.ended = true;
+      wake();
+      return;
+    }
+    setTimeout(() => awaitHeard(tone), Math.min(50, left * 1000) + 1);
   }
 
   function wake() {
@@ -43,8 +85,8 @@ var VornabyAudio = (() => {
     // A sound may start only once the user has acted on the page.
     allow() {
       const audio = ensure();
-      if (audio && audio.state === "suspended")
-        audio.resume().catch(() => {});
+      if (audio)
+        resume(audio);
     },
     rate() {
       const audio = ensure();
@@ -54,8 +96,7 @@ var VornabyAudio = (() => {
       const audio = ensure();
       if (!audio || frames.length === 0)
         return 0;
-      if (audio.state === "suspended")
-        audio.resume().catch(() => {});
+      resume(audio);
       const buffer = audio.createBuffer(1, frames.length, rate);
       buffer.copyToChannel(frames, 0);
       const source = audio.createBufferSource();
@@ -64,16 +105,10 @@ var VornabyAudio = (() => {
       source.connect(gain).connect(audio.destination);
       const id = nextId++;
       const tone = { source, gain, rate, ended: false, fadedAt: 0, clock: audio.currentTime,
-                     movedAt: performance.now(), startedAt: 0, frames: frames.length };
-      source.onended = () => {
-        // Rendering ends a little before the last frame is heard.
-        const latency = (audio.outputLatency || audio.baseLatency || 0) * 1000;
-        setTimeout(() => {
-          tone.ended = true;
-          wake();
-        }, latency);
-      };
+                     movedAt: performance.now(), startedAt: 0, endsAt: 0, frames: frames.length };
+      source.onended = () => awaitHeard(tone);
       tone.startedAt = audio.currentTime;
+      tone.endsAt = tone.startedAt + frames.length / rate;
       source.start(tone.startedAt);
       tones.set(id, tone);
       return id;
@@ -95,6 +130,7 @@ var VornabyAudio = (() => {
         return;
       tone.gain.gain.setValueCurveAtTime(fall(rampFrames), at, ramp);
       tone.source.stop(at + ramp);
+      tone.endsAt = at + ramp;
     },
     // 0 while the tone plays, 1 once it has been heard, 2 when it is given up.
     progress(id) {

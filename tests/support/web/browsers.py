@@ -110,15 +110,16 @@ class SeleniumBrowser(Browser):
         from selenium.webdriver.common.action_chains import ActionChains
         return ActionChains(self.driver, duration=0)
 
-    def click(self, selector, dx=0):
+    def _element(self, target):
         from selenium.webdriver.common.by import By
-        self._chain().move_to_element_with_offset(self.driver.find_element(By.CSS_SELECTOR, selector), dx, 0) \
-            .click().perform()
+        return self.driver.find_element(By.CSS_SELECTOR, target) if isinstance(target, str) else target
 
-    def press(self, selector, dx=0):
-        from selenium.webdriver.common.by import By
-        self._chain().move_to_element_with_offset(self.driver.find_element(By.CSS_SELECTOR, selector), dx, 0) \
-            .click_and_hold().perform()
+    def click(self, target, dx=0, dy=0, button="left"):
+        chain = self._chain().move_to_element_with_offset(self._element(target), dx, dy)
+        (chain.context_click() if button == "right" else chain.click()).perform()
+
+    def press(self, target, dx=0):
+        self._chain().move_to_element_with_offset(self._element(target), dx, 0).click_and_hold().perform()
 
     def release(self, dx):
         self._chain().move_by_offset(dx, 0).release().perform()
@@ -139,16 +140,43 @@ class SeleniumBrowser(Browser):
     def text(self, text):
         self._chain().send_keys(text).perform()
 
-    def accessible(self, selector):
-        from selenium.webdriver.common.by import By
-        element = self.driver.find_element(By.CSS_SELECTOR, selector)
+    def accessible(self, target):
+        element = self._element(target)
         return element.accessible_name, element.aria_role
+
+    def named(self, name, role=None, within=None):
+        from selenium.webdriver.common.by import By
+        from selenium.common.exceptions import WebDriverException
+        for element in (within or self.driver).find_elements(By.CSS_SELECTOR, "button, input, dialog, [role], img"):
+            try:
+                if element.accessible_name == name and (role is None or element.aria_role == role):
+                    return element
+            except WebDriverException:
+                pass  # WebKit reads no name off some elements (a closed <dialog>); they are not this one
+        return None
+
+    def reload(self):
+        self.driver.refresh()
 
     def quit(self):
         self.driver.quit()
         if self.bus:
             self.bus.terminate()
             self.bus.wait()
+
+
+class FirefoxElement:
+    """An element of the page Firefox's driver holds, by its number."""
+
+    def __init__(self, number):
+        self.number = number
+
+    def __eq__(self, other):
+        return isinstance(other, FirefoxElement) and other.number == self.number
+
+
+def target_of(target):
+    return target.number if isinstance(target, FirefoxElement) else target
 
 
 class FirefoxBrowser(Browser):
@@ -181,13 +209,15 @@ class FirefoxBrowser(Browser):
         self.request("goto", url=url)
 
     def script(self, body, *args):
-        return self.request("script", body=body, args=list(args))
+        value = self.request("script", body=body,
+                             args=[{"element": a.number} if isinstance(a, FirefoxElement) else a for a in args])
+        return FirefoxElement(value["element"]) if isinstance(value, dict) and "element" in value else value
 
-    def click(self, selector, dx=0):
-        self.request("click", target=selector, dx=dx)
+    def click(self, target, dx=0, dy=0, button="left"):
+        self.request("click", target=target_of(target), dx=dx, dy=dy, button=button)
 
-    def press(self, selector, dx=0):
-        self.request("press", target=selector, dx=dx)
+    def press(self, target, dx=0):
+        self.request("press", target=target_of(target), dx=dx)
 
     def release(self, dx):
         self.request("release", dx=dx)
@@ -198,8 +228,15 @@ class FirefoxBrowser(Browser):
     def text(self, text):
         self.request("text", text=text)
 
-    def accessible(self, selector):
-        return self.request("accessible", target=selector)
+    def accessible(self, target):
+        return self.request("accessible", target=target_of(target))
+
+    def named(self, name, role=None, within=None):
+        found = self.request("find", name=name, role=role, within=None if within is None else within.number)
+        return FirefoxElement(found[0]) if found else None
+
+    def reload(self):
+        self.request("reload")
 
     def quit(self):
         try:

@@ -88,7 +88,7 @@ const requests = {
   // Elements by their accessible name and role, from the browser's own
   // accessibility tree.
   async find({ name, role, within }) {
-    const scope = within === undefined ? page : await element(within);
+    const scope = within == null ? page : await element(within);
     return (await scope.$$(ariaQuery(name, role))).map((e) => handles.push(e) - 1);
   },
   // The name and role an element has in the accessibility tree. BiDi reads
