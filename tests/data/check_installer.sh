@@ -24,7 +24,14 @@ settle() { /usr/lib/wine/wineserver64 -w; }
 # would copy the Start-menu entry into the desktop's own menu, is off).
 started=$(mktemp)
 trap 'rm -f "$started"' EXIT
-home_files() { find "$HOME/.local/share/applications" "$HOME/.config/menus" -newer "$started" 2>/dev/null | sort; }
+# A new home has neither folder yet: what appears there, the folder itself
+# included, is newer than the start.
+home_files() {
+  local folder
+  for folder in "$HOME/.local/share/applications" "$HOME/.config/menus"; do
+    [ ! -e "$folder" ] || find "$folder" -newer "$started"
+  done | sort
+}
 home_before=$(home_files)
 before=$(files)
 "$wine" "$setup" /S
