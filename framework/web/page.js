@@ -77,7 +77,7 @@ var VornabyPage = (() => {
   }
 
   function tabStops(win) {
-    return [...win.client.querySelectorAll("input, button")].filter((c) => !c.disabled);
+    return [...win.client.querySelectorAll("input, button")].filter((c) => !c.disabled && c.tabIndex >= 0);
   }
 
   function moveFocus(win, backwards) {
@@ -169,19 +169,93 @@ var VornabyPage = (() => {
       returnFocus.focus();
   }
 
-  // The arrow keys in a combo box's field step through its list from the
-  // item shown, each step a selection; false for any other control.
-  function stepCombo(win, field, step) {
-    const control = field.closest ? field.closest("[data-id]") : null;
-    const combo = control ? win.combos.get(Number(control.dataset.id)) : null;
-    if (!combo || combo.items.length === 0)
+  // ---- the combo box: a field with a list that opens below it ----
+  // The editable combo box of WAI-ARIA: the field has the focus throughout;
+  // its list opens by the arrow beside it (a click or a touch), Alt+Down or
+  // F4, and closes by a choice, Escape, Alt+Up or the focus going elsewhere.
+  function comboOfField(win, field) {
+    const control = win && field && field.closest ? field.closest("[data-id]") : null;
+    return control ? win.combos.get(Number(control.dataset.id)) || null : null;
+  }
+
+  function setActive(combo, index) {
+    const options = combo.listbox.children;
+    for (let i = 0; i < options.length; ++i)
+      options[i].setAttribute("aria-selected", i === index ? "true" : "false");
+    combo.active = index;
+    if (index >= 0) {
+      combo.input.setAttribute("aria-activedescendant", options[index].id);
+      options[index].scrollIntoView({ block: "nearest" });
+    } else {
+      combo.input.removeAttribute("aria-activedescendant");
+    }
+  }
+
+  function openList(combo) {
+    if (combo.open || combo.input.disabled)
+      return;
+    combo.open = true;
+    combo.listbox.hidden = false;
+    combo.input.setAttribute("aria-expanded", "true");
+    setActive(combo, combo.items.indexOf(combo.input.value));
+  }
+
+  function closeList(combo) {
+    if (!combo.open)
+      return;
+    combo.open = false;
+    combo.listbox.hidden = true;
+    combo.input.setAttribute("aria-expanded", "false");
+    setActive(combo, -1);
+  }
+
+  // A choice from the list is the combo box's selection: its text in the
+  // field, selected, as a desktop's combo box leaves it.
+  function choose(win, combo, index) {
+    closeList(combo);
+    combo.input.focus();
+    if (index < 0 || index >= combo.items.length)
+      return;
+    combo.input.value = combo.items[index];
+    combo.input.select();
+    combo.selected = index;
+    post({ type: Type.SelChange, kind: Kind.Other, window: win.handle, id: combo.id });
+  }
+
+  // The keys of a combo box's field (a keydown, or a held one acted out);
+  // true where the combo box took the key. Closed, Up and Down step through
+  // the list from the item shown, each step a selection.
+  function comboKey(win, field, key) {
+    const combo = comboOfField(win, field);
+    if (!combo || field !== combo.input || combo.items.length === 0)
       return false;
+    const toggle = (key.alt && (key.key === "ArrowDown" || key.key === "ArrowUp")) || key.key === "F4";
+    if (toggle) {
+      if (combo.open)
+        choose(win, combo, combo.active);
+      else
+        openList(combo);
+      return true;
+    }
+    if (key.key !== "ArrowDown" && key.key !== "ArrowUp" && !(combo.open && (key.key === "Enter" ||
+                                                                            key.key === "Escape")))
+      return false;
+    if (combo.open) {
+      if (key.key === "Enter")
+        choose(win, combo, combo.active);
+      else if (key.key === "Escape")
+        closeList(combo);
+      else
+        setActive(combo, Math.max(0, Math.min(combo.items.length - 1,
+                                               combo.active + (key.key === "ArrowDown" ? 1 : -1))));
+      return true;
+    }
     const at = combo.items.indexOf(field.value);
-    const next = at < 0 ? 0 : Math.max(0, Math.min(combo.items.length - 1, at + step));
+    const next = at < 0 ? 0 : Math.max(0, Math.min(combo.items.length - 1, at + (key.key === "ArrowDown" ? 1 : -1)));
     if (next !== at) {
       field.value = combo.items[next];
       combo.selected = next;
-      post({ type: Type.SelChange, kind: Kind.Other, window: win.handle, id: Number(control.dataset.id) });
+      post({ type: Type.SelChange, kind: Kind.Other, window: win.handle, id: combo.id });
     }
     field.select();
     return true;
@@ -190,7 +264,7 @@ var VornabyPage = (() => {
   // ---- held input, acted out when the program delivers it ----
   function keepHeld(win, event) {
     const token = page.nextToken++;
-    const record = { type: event.type, key: event.key, shift: event.shiftKey, target: event.target };
+    const record = { type: event.type, key: event.key, shift: event.shiftKey, alt: event.altKey, target: event.target };
     page.held.set(token, record);
     return { type: Type.Held, kind: Kind.Input, window: win.handle, token };
   }
@@ -217,10 +291,14 @@ var VornabyPage = (() => {
   function actOut(record) {
     const win = windowOf(record.target);
     if (record.type === "click") {
-      const target = record.target.closest("button, input, .vornaby-caption-icon") || record.target;
+      const target = record.target.closest("button, input, [role=option], .vornaby-caption-icon") || record.target;
       if (target.disabled || !target.isConnected)
         return;
-      if (target.classList.contains("vornaby-caption-icon")) {
+      if (target.getAttribute("role") === "option") {
+        const combo = comboOfField(win, target);
+        if (combo)
+          choose(win, combo, Number(target.dataset.index));
+      } else if (target.classList.contains("vornaby-caption-icon")) {
         openWindowMenuBelow(win, target);
       } else if (target.tagName === "BUTTON" || target.type === "checkbox") {
         target.focus();
@@ -234,9 +312,8 @@ var VornabyPage = (() => {
     if (record.key === "Tab") {
       if (win)
         moveFocus(win, record.shift);
-    } else if (win && (record.key === "ArrowDown" || record.key === "ArrowUp") && focus &&
-               stepCombo(win, focus, record.key === "ArrowDown" ? 1 : -1)) {
-      // stepped through the list
+    } else if (win && focus && comboKey(win, focus, record)) {
+      // the combo box's own key
     } else if (focus && focus.tagName === "INPUT" && focus.type === "text") {
       editKey(focus, record.key);
     } else if (focus && focus.type === "range") {
@@ -290,7 +367,10 @@ var VornabyPage = (() => {
       return; // the menu's own keys
     if (e.type === "keydown") {
       const enter = e.key === "Enter" && !e.altKey && !e.ctrlKey && !e.metaKey;
-      if (enter || e.key === "Escape") {
+      if (!e.ctrlKey && !e.metaKey && comboKey(win, e.target, { key: e.key, alt: e.altKey })) {
+        e.preventDefault();
+        e.stopImmediatePropagation();
+      } else if (enter || e.key === "Escape") {
         // The dialog's keys are the program's: Enter means OK or the focused
         // button, Escape Cancel (the page's own <dialog> would just close).
         e.preventDefault();
@@ -304,9 +384,6 @@ var VornabyPage = (() => {
         // Tab goes round the window's own controls, never out of the window.
         e.preventDefault();
         moveFocus(win, e.shiftKey);
-      } else if ((e.key === "ArrowDown" || e.key === "ArrowUp") && !e.altKey && stepCombo(win, e.target,
-                                                                                      e.key === "ArrowDown" ? 1 : -1)) {
-        e.preventDefault();
       }
     } else if (e.type === "contextmenu") {
       // A field keeps its own menu; the rest of the window offers the window's.
@@ -443,32 +520,52 @@ var VornabyPage = (() => {
         control.autocomplete = "off";
         break;
       case "combo": {
-        control = focusable = element("input", "vornaby-edit");
-        control.type = "text";
-        control.autocomplete = "off";
-        const list = element("datalist", null, win.client);
-        list.id = `vornaby-list-${handle}-${id}`;
-        for (const item of items) {
-          const option = element("option", null, list);
-          option.value = item;
-        }
-        control.setAttribute("list", list.id);
-        // A field with a list of choices is a combo box to a screen reader in
-        // every engine (WebKit would call it a text field).
-        control.setAttribute("role", "combobox");
-        control.setAttribute("aria-autocomplete", "list");
-        control.setAttribute("aria-expanded", "false");
-        const combo = { items, selected: -1 };
+        control = element("div", "vornaby-combo");
+        focusable = element("input", "vornaby-edit", control);
+        focusable.type = "text";
+        focusable.autocomplete = "off";
+        focusable.spellcheck = false;
+        const listbox = element("ul", "vornaby-listbox", control);
+        listbox.id = `vornaby-list-${handle}-${id}`;
+        listbox.setAttribute("role", "listbox");
+        listbox.hidden = true;
+        items.forEach((item, index) => {
+          const option = element("li", null, listbox);
+          option.id = `${listbox.id}-${index}`;
+          option.setAttribute("role", "option");
+          option.dataset.index = String(index);
+          option.textContent = item;
+        });
+        focusable.setAttribute("role", "combobox");
+        focusable.setAttribute("aria-autocomplete", "list");
+        focusable.setAttribute("aria-expanded", "false");
+        focusable.setAttribute("aria-controls", listbox.id);
+        // The arrow is for the pointer; the field, its keys and its list are
+        // what a screen reader meets.
+        const arrow = element("button", "vornaby-combo-open", control);
+        arrow.type = "button";
+        arrow.tabIndex = -1;
+        arrow.setAttribute("aria-hidden", "true");
+        const combo = { id, items, selected: -1, input: focusable, listbox, open: false, active: -1 };
         win.combos.set(id, combo);
-        control.addEventListener("input", (e) => {
-          // A choice from the list (not typing) is the combo box's selection.
-          if (e.inputType === "insertReplacementText" || !(e instanceof InputEvent)) {
-            const index = items.indexOf(control.value);
-            if (index >= 0) {
-              combo.selected = index;
-              post({ type: Type.SelChange, kind: Kind.Other, window: handle, id });
-            }
-          }
+        // A press on the arrow or the list leaves the focus in the field.
+        for (const part of [arrow, listbox])
+          part.addEventListener("mousedown", (e) => e.preventDefault());
+        arrow.addEventListener("click", () => {
+          if (combo.open)
+            closeList(combo);
+          else
+            openList(combo);
+          focusable.focus();
+        });
+        listbox.addEventListener("click", (e) => {
+          const option = e.target.closest("[role=option]");
+          if (option)
+            choose(win, combo, Number(option.dataset.index));
+        });
+        control.addEventListener("focusout", (e) => {
+          if (!control.contains(e.relatedTarget))
+            closeList(combo);
         });
         break;
       }

@@ -291,9 +291,8 @@ void Stroke(Window, Key key, bool shift)
 void PickListItem(Window window, int id, int index)
 {
     RequireControl(window, id);
-    Call("pick", Handle(window), id, index);
-    fw::backend::RunLoopUntil([] { return JsPending() == 0; });
-    RethrowFailure();
+    ClickAt(Call("comboArrow", Handle(window), id));
+    ClickAt(Call("comboItem", Handle(window), id, index));
 }
 
 void CloseBox(Window window)

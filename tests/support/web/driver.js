@@ -42,8 +42,7 @@ var VornabyDriver = (() => {
     ids: (h) => [...dialogOf(h).querySelectorAll(".vornaby-client > [data-id]")]
       .map((e) => Number(e.dataset.id)).sort((a, b) => a - b).join("\n"),
     items: (h, id) => {
-      const list = inner(h, id).list;
-      return list ? [...list.options].map((o) => o.value).join("\n") : "";
+      return [...outer(h, id).querySelectorAll("[role=option]")].map((o) => o.textContent).join("\n");
     },
     enabled: (h, id) => (inner(h, id).disabled ? "0" : "1"),
     checked: (h, id) => (inner(h, id).checked ? "1" : "0"),
@@ -79,8 +78,8 @@ var VornabyDriver = (() => {
     client: (h) => { const c = dialogOf(h).querySelector(".vornaby-client"); return [c.offsetWidth, c.offsetHeight].join("\n"); },
     layout: (h) => {
       const line = Math.ceil(VornabyPage.measure("Xg").height);
-      return [...dialogOf(h).querySelectorAll(".vornaby-client > *:not(datalist)")].map((c) => {
-        const field = c.matches("input[type=text], input[type=range]");
+      return [...dialogOf(h).querySelectorAll(".vornaby-client > *")].map((c) => {
+        const field = c.matches("input[type=text], input[type=range], .vornaby-combo");
         const captionOf = c.querySelector(".vornaby-legend, span") || c;
         const caption = field || c.tagName === "IMG" ? "" : captionOf.textContent;
         return [c.dataset.name, c.offsetLeft, c.offsetTop, c.offsetWidth, c.offsetHeight, caption,
@@ -131,16 +130,9 @@ var VornabyDriver = (() => {
     focus: (h, id) => { inner(h, id).focus(); return ""; },
     focusFirst: (h) => { VornabyPage.focusFirst(h); return ""; },
     selectAll: (h, id) => { const e = inner(h, id); e.focus(); e.select(); return ""; },
-    // A choice from a combo box's list, as the browser makes it when an item
-    // of its drop-down is picked (the drop-down is the browser's own, out of
-    // WebDriver's reach).
-    pick: (h, id, index) => {
-      const e = inner(h, id);
-      e.focus();
-      e.value = e.list.options[Number(index)].value;
-      e.dispatchEvent(new InputEvent("input", { bubbles: true, inputType: "insertReplacementText" }));
-      return "";
-    },
+    // A combo box's arrow, and an item of its list once it is open.
+    comboArrow: (h, id) => `#${CSS.escape(inner(h, id).id)} ~ .vornaby-combo-open`,
+    comboItem: (h, id, index) => `#${CSS.escape(inner(h, id).getAttribute("aria-controls"))} > [data-index="${index}"]`,
     // Where the slider's thumb is, from the centre, in CSS pixels.
     thumb: (h, id) => {
       const s = inner(h, id);
