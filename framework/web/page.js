@@ -14,6 +14,7 @@ var VornabyPage = (() => {
   // PageEventType).
   const Type = { Clicked: 1, SelChange: 2, Scroll: 3, SysCommand: 4, DialogKey: 5, Held: 6, DeliverHeld: 7, Call: 8 };
   const Kind = { Other: 0, Input: 1, Derived: 2, Close: 3 };
+  const kLongPressMs = 500;
   const page = {
     windows: new Map(), // handle -> window record
     queue: [],
@@ -22,6 +23,7 @@ var VornabyPage = (() => {
     prompts: new Set(), // the prompts open now
     nextToken: 1,
     inputHeld: false,
+    longPress: null,    // a touch held on the window's background, until it opens the menu
     wake: null,
     commands: { close: 0xF060, minimize: 0xF020 },
     iconBase: "icons/vornaby-",
@@ -344,6 +346,10 @@ var VornabyPage = (() => {
     if (!win)
       return;
     if (page.inputHeld) {
+      // A touch goes on to make its click, which is what is held: a touch
+      // cancelled would make none, and the tap would be lost.
+      if (e.type === "touchstart" || e.type === "touchend")
+        return;
       e.preventDefault();
       e.stopImmediatePropagation();
       if (e.type === "keydown") {
@@ -363,6 +369,8 @@ var VornabyPage = (() => {
       }
       return;
     }
+    if (longPress(e, win))
+      return;
     if (win.menu)
       return; // the menu's own keys
     if (e.type === "keydown") {
@@ -390,12 +398,60 @@ var VornabyPage = (() => {
       if (e.target.closest("input[type=text]"))
         return;
       e.preventDefault();
+      if (page.longPress) {
+        clearTimeout(page.longPress.timer);
+        page.longPress.fired = true;
+      }
       openWindowMenu(win, e.clientX, e.clientY);
     }
   }
 
+  // A long press on the window's background opens the window menu, as a
+  // right click does (iOS makes no contextmenu of a long press); what the
+  // touch makes after that (its compatibility mouse events, its click) is
+  // not the window's. True where the event was the long press's.
+  function longPress(e, win) {
+    const at = page.longPress;
+    if (e.type === "pointerdown" && e.pointerType === "touch" && !e.target.closest("input, button")) {
+      const press = { x: e.clientX, y: e.clientY, fired: false, timer: 0 };
+      press.timer = setTimeout(() => {
+        press.fired = true;
+        openWindowMenu(win, press.x, press.y);
+      }, kLongPressMs);
+      page.longPress = press;
+      return false;
+    }
+    if (!at)
+      return false;
+    if (e.type === "pointerup" || e.type === "pointercancel")
+      clearTimeout(at.timer);
+    if (!at.fired) {
+      if (e.type === "pointerup" || e.type === "pointercancel")
+        page.longPress = null;
+      return false;
+    }
+    if (e.type === "touchend" || e.type === "click" || e.type === "contextmenu" || e.type.startsWith("mouse")) {
+      e.preventDefault();
+      e.stopImmediatePropagation();
+      if (e.type === "touchend" || e.type === "click")
+        page.longPress = null;
+      return true;
+    }
+    return false;
+  }
+
+  function onPointerMove(e) {
+    const at = page.longPress;
+    if (at && !at.fired && Math.hypot(e.clientX - at.x, e.clientY - at.y) > 10) {
+      clearTimeout(at.timer);
+      page.longPress = null;
+    }
+  }
+  window.addEventListener("pointermove", onPointerMove, { capture: true, passive: true });
+
   for (const type of ["keydown", "keypress", "keyup", "beforeinput", "mousedown", "mouseup", "click", "dblclick",
-                      "auxclick", "contextmenu", "pointerdown", "pointerup", "touchstart", "touchend", "wheel"])
+                      "auxclick", "contextmenu", "pointerdown", "pointerup", "pointercancel", "touchstart", "touchend",
+                      "wheel"])
     window.addEventListener(type, onInput, { capture: true, passive: false });
 
   // ---- windows ----
@@ -422,11 +478,26 @@ var VornabyPage = (() => {
     return box;
   }
 
+  // A window keeps its own size, at which its text is the dialog font's 12
+  // CSS px. One larger than the screen (a phone held upright) is not shrunk
+  // to a size no one can read or tap, but placed at the page's top left, and
+  // the page pans to the rest of it.
   function fitToScreen() {
+    let width = 0;
+    let height = 0;
     for (const win of page.windows.values()) {
-      const scale = Math.min(1, (window.innerWidth - 8) / win.width, (window.innerHeight - 8) / win.height);
-      win.element.style.zoom = scale > 0 ? String(scale) : "1";
+      if (!win.element.open)
+        continue;
+      win.element.classList.remove("vornaby-panned");
+      const box = win.element.getBoundingClientRect();
+      if (box.width + 8 <= window.innerWidth && box.height + 8 <= window.innerHeight)
+        continue;
+      win.element.classList.add("vornaby-panned");
+      width = Math.max(width, box.width + 8);
+      height = Math.max(height, box.height + 8);
     }
+    document.body.style.minWidth = width ? `${Math.ceil(width)}px` : "";
+    document.body.style.minHeight = height ? `${Math.ceil(height)}px` : "";
   }
   window.addEventListener("resize", fitToScreen);
 
@@ -625,6 +696,11 @@ var VornabyPage = (() => {
       const win = page.windows.get(handle);
       win.returnFocus = document.activeElement;
       win.element.showModal();
+      // The client holds every control whole, however the layout rounded.
+      const extent = [...win.client.children].reduce((e, c) => [Math.max(e[0], c.offsetLeft + c.offsetWidth),
+                                                                Math.max(e[1], c.offsetTop + c.offsetHeight)], [0, 0]);
+      win.client.style.width = `${Math.ceil(Math.max(win.width, extent[0]))}px`;
+      win.client.style.height = `${Math.ceil(Math.max(win.height - 24, extent[1]))}px`;
       fitToScreen();
       if (win.pendingFocus) {
         focusIn(win, win.pendingFocus.element, win.pendingFocus.select);
@@ -639,6 +715,7 @@ var VornabyPage = (() => {
         return;
       closeWindowMenu(win, false);
       win.element.close();
+      fitToScreen();
       if (win.returnFocus && win.returnFocus.isConnected && win.returnFocus.focus)
         win.returnFocus.focus();
       win.returnFocus = null;

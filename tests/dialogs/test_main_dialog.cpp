@@ -445,17 +445,18 @@ TEST_CASE_FIXTURE(Desk, "input during a tone waits, and a close stops the tone")
     std::size_t tonesWhenHeld = 99;
     const int result = RunModal(dialog, [&](Window w) {
         Click(w, IDC_ADVANCED);
-        // Tones long enough that input made through the slowest driver (a
-        // browser's automation) still lands during them.
+        // Tones long enough, and presses late enough, that they land during
+        // the tones even where the first press of "play" takes a driver (a
+        // browser's automation) up to 450 ms to make.
         Type(w, IDC_DURATION, "1000");
         // During the first tone: a press of "play" waits for its end.
-        After(100, [&] {
+        After(500, [&] {
             Click(w, IDC_PLAY);
             tonesWhenHeld = recorder.tones.size();
         });
         // During the second: another press, then Escape, which stops the
         // tone at once and drops the press.
-        After(1450, [&] {
+        After(1800, [&] {
             Click(w, IDC_PLAY);
             Press(w, Key::Escape);
         });

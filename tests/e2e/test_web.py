@@ -25,6 +25,30 @@ ENGINE = browsers.engine()
 # Chromium and Firefox play the same AudioBuffer whole. The rest of each tone,
 # its end included, still arrives frame for frame.
 HEAD_LOSS = RATE * 30 // 1000 if ENGINE == "webkit" else 0
+# What a phone's user meets in the window: controls past its frame, the
+# smallest text (CSS px), and the touch targets under WCAG 2.2's 24 px that
+# its spacing exception does not cover (a 24 px circle on a small target's
+# centre meets no other target and no other small target's circle).
+PHONE_CHECK = """
+const dialog = document.querySelector("dialog.vornaby-window[open]");
+const frame = dialog.getBoundingClientRect();
+const parts = [...dialog.querySelectorAll(".vornaby-client > *, .vornaby-caption > *")];
+const spill = parts.filter((p) => { const b = p.getBoundingClientRect();
+  return b.left < frame.left - 0.5 || b.top < frame.top - 0.5 || b.right > frame.right + 0.5 || b.bottom > frame.bottom + 0.5; })
+  .map((p) => p.dataset.name || p.className);
+const font = Math.min(...[...dialog.querySelectorAll("label, span, input, button")]
+  .filter((e) => e.getClientRects().length).map((e) => parseFloat(getComputedStyle(e).fontSize)));
+const targets = [...dialog.querySelectorAll("button, input:not(.vornaby-check input), label.vornaby-check")]
+  .filter((e) => e.getClientRects().length).map((e) => ({ e, r: e.getBoundingClientRect() }));
+const small = (t) => t.r.width < 24 || t.r.height < 24;
+const centre = (t) => [t.r.left + t.r.width / 2, t.r.top + t.r.height / 2];
+const meets = ([x, y], r) => Math.hypot(Math.max(r.left - x, 0, x - r.right), Math.max(r.top - y, 0, y - r.bottom)) < 12;
+const tooSmall = targets.filter((t) => small(t) && targets.some((o) => o !== t && (meets(centre(t), o.r) ||
+  (small(o) && Math.hypot(centre(t)[0] - centre(o)[0], centre(t)[1] - centre(o)[1]) < 24))))
+  .map((t) => `${t.e.dataset.name || t.e.className || t.e.tagName} ${Math.round(t.r.width)}x${Math.round(t.r.height)}`);
+return { spill, font, tooSmall, frame: [frame.left + scrollX, frame.top + scrollY, frame.right + scrollX, frame.bottom + scrollY],
+         screen: [innerWidth, innerHeight], page: [document.documentElement.scrollWidth, document.documentElement.scrollHeight] };
+"""
 
 
 class Quiet(http.server.SimpleHTTPRequestHandler):
@@ -50,8 +74,8 @@ class Page:
     """The page in a browser of its own, with the user's languages, in the
     engine VORNABY_BROWSER names."""
 
-    def __init__(self, url, languages="en-US"):
-        self.browser = browsers.launch(ENGINE, languages, (900, 700))
+    def __init__(self, url, languages="en-US", phone=None):
+        self.browser = browsers.launch(ENGINE, languages, phone or (900, 700), phone is not None)
         self.browser.get(url)
         until(lambda: self.script("return document.querySelector('dialog[open]') !== null"), 10, "the window")
 
@@ -116,9 +140,9 @@ class WebTest(DeskTest):
         self.site = Site()
         self.cleanups.append(self.site.stop)
 
-    def open(self, languages="en-US"):
+    def open(self, languages="en-US", phone=None):
         try:
-            page = Page(self.site.url, languages)
+            page = Page(self.site.url, languages, phone)
         except Exception as error:  # noqa: BLE001 (each engine's own error)
             self.fail(f"the browser did not start: {error}")
         self.cleanups.append(page.close)
@@ -208,6 +232,53 @@ class WebTest(DeskTest):
         page.keys("F10", modifiers=["Shift"])
         page.named("About Vornaby...", "menuitem")
         page.keys("Escape")
+
+    @unittest.skipUnless(ENGINE == "chromium", "a phone is emulated by Chromium's automation only")
+    def test_a_phone_held_either_way(self):
+        for phone in ((844, 390), (390, 844)):
+            with self.subTest(phone=phone):
+                page = self.open(phone=phone)
+                seen = page.script(PHONE_CHECK)
+                self.assertEqual(seen["spill"], [])
+                self.assertGreaterEqual(seen["font"], 12)
+                self.assertEqual(seen["tooSmall"], [])
+                left, top, right, bottom = seen["frame"]
+                if phone[0] > phone[1]:
+                    # On its side the phone shows the whole window...
+                    self.assertTrue(0 <= left and right <= phone[0] and 0 <= top and bottom <= phone[1], seen)
+                else:
+                    # ...upright, at a size to read, the page pans to all of it.
+                    self.assertGreaterEqual(left, 0)
+                    self.assertGreaterEqual(seen["page"][0], right)
+                # A preset chosen by touch, then a touch on play: the tone.
+                page.browser.tap(".vornaby-combo-open")
+                page.browser.tap(".vornaby-listbox > [data-index='5']")
+                self.assertEqual(page.value(page.named("Preset frequency(hz)", "combobox")), "5000")
+                with self.record() as recorder:
+                    page.browser.tap(page.named("play", "button"))
+                    recorder.await_sound(300 * RATE // 1000)
+                tones = recorder.tones()
+                self.assertEveryFrame(tones, 300 * RATE // 1000)
+                self.assertAlmostEqual(max(tones, key=lambda t: t.length).frequency, 5000.0, delta=0.01)
+                # A long press on the window's background opens its menu.
+                page.browser.tap(".vornaby-client", -100, 60, hold=0.8)
+                page.named("About Vornaby...", "menuitem")
+                page.keys("Escape")
+                if phone[0] > phone[1]:
+                    # A tap during a tone acts once the tone has been heard.
+                    page.browser.tap(page.named("Advanced  Mode", "checkbox"))
+                    page.type_into(page.named("time(ms)", "textbox"), "1500")
+                    with self.record() as recorder:
+                        page.browser.tap(page.named("play", "button"))
+                        recorder.await_sound(RATE // 10)
+                        page.browser.tap(page.named("About", "button"))
+                        self.assertEqual(page.open_windows(), 1)
+                        until(lambda: page.open_windows() > 1, 5, "the About box")
+                        opened = recorder.frames_so_far()
+                    tones = recorder.tones()
+                    self.assertEveryFrame(tones, 1500 * RATE // 1000)
+                    self.assertGreater(opened + RATE // 50, tones[-1].start + tones[-1].length)
+                page.close()
 
     def test_close_during_a_tone_fades_it_and_ends(self):
         page = self.open()

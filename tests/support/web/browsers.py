@@ -71,7 +71,7 @@ class Browser:
 class SeleniumBrowser(Browser):
     """Chromium and WebKitGTK: classic WebDriver."""
 
-    def __init__(self, name, languages="en-US", size=(1000, 800)):
+    def __init__(self, name, languages="en-US", size=(1000, 800), phone=False):
         super().__init__(languages, size)
         self.bus = None
         from selenium import webdriver
@@ -85,6 +85,12 @@ class SeleniumBrowser(Browser):
                              "--no-first-run", f"--lang={languages.split(',')[0]}"):
                 options.add_argument(argument)
             options.add_experimental_option("prefs", {"intl.accept_languages": languages})
+            if phone:
+                # A phone's screen of size CSS px at 3 device pixels each, with touch.
+                options.add_experimental_option("mobileEmulation", {
+                    "deviceMetrics": {"width": size[0], "height": size[1], "pixelRatio": 3.0, "touch": True},
+                    "userAgent": "Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) "
+                                 "Chrome/120.0 Mobile Safari/537.36"})
             self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         else:
             from selenium.webdriver.webkitgtk.options import Options
@@ -117,6 +123,18 @@ class SeleniumBrowser(Browser):
     def click(self, target, dx=0, dy=0, button="left"):
         chain = self._chain().move_to_element_with_offset(self._element(target), dx, dy)
         (chain.context_click() if button == "right" else chain.click()).perform()
+
+    def tap(self, target, dx=0, dy=0, hold=0.05):
+        """A finger's touch, held for hold seconds, on a part of the page
+        scrolled into view first, as a user pans to it."""
+        from selenium.webdriver.common.actions import interaction
+        from selenium.webdriver.common.actions.action_builder import ActionBuilder
+        from selenium.webdriver.common.actions.pointer_input import PointerInput
+        element = self._element(target)
+        self.driver.execute_script("arguments[0].scrollIntoView({block: 'nearest', inline: 'nearest'})", element)
+        actions = ActionBuilder(self.driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
+        actions.pointer_action.move_to(element, dx, dy).pointer_down().pause(hold).pointer_up()
+        actions.perform()
 
     def press(self, target, dx=0):
         self._chain().move_to_element_with_offset(self._element(target), dx, 0).click_and_hold().perform()
@@ -249,8 +267,10 @@ class FirefoxBrowser(Browser):
             self.bridge.kill()
 
 
-def launch(name=None, languages="en-US", size=(1000, 800)):
+def launch(name=None, languages="en-US", size=(1000, 800), phone=False):
+    """The page in an engine; with phone, Chromium's emulation of a phone
+    whose screen is size, with touch."""
     name = name or engine()
     if name == "firefox":
         return FirefoxBrowser(languages, size)
-    return SeleniumBrowser(name, languages, size)
+    return SeleniumBrowser(name, languages, size, phone)
