@@ -266,28 +266,121 @@ var VornabyPage = (() => {
   // ---- held input, acted out when the program delivers it ----
   function keepHeld(win, event) {
     const token = page.nextToken++;
-    const record = { type: event.type, key: event.key, shift: event.shiftKey, alt: event.altKey, target: event.target };
+    const record = { type: event.type, key: event.key, shift: event.shiftKey, alt: event.altKey,
+                     control: event.ctrlKey || event.metaKey, x: event.clientX, target: event.target };
     page.held.set(token, record);
     return { type: Type.Held, kind: Kind.Input, window: win.handle, token };
   }
 
-  function editKey(field, key) {
-    const start = field.selectionStart === null ? field.value.length : field.selectionStart;
-    const end = field.selectionEnd === null ? start : field.selectionEnd;
+  // A held key acted out in a text field as the browser's own editing would
+  // have: text, deletion, undo and redo through the editing commands (which
+  // keep the field's undo history), the caret and the selection moved by
+  // character, word and line, Shift extending it.
+  function editKey(field, record) {
+    // (Emscripten's minifier loses names bound by destructuring.)
+    const key = record.key;
+    const shift = record.shift;
+    const control = record.control;
     const length = field.value.length;
-    if (key.length === 1 || (key === "Backspace" || key === "Delete")) {
-      if (key === "Backspace" && start === end && start > 0)
-        field.setRangeText("", start - 1, end, "end");
-      else if (key === "Delete" && start === end && end < length)
-        field.setRangeText("", start, end + 1, "end");
-      else
-        field.setRangeText(key.length === 1 ? key : "", start, end, "end");
-      field.dispatchEvent(new Event("input", { bubbles: true }));
+    const command = (name, text) => document.execCommand(name, false, text);
+    if (control) {
+      if (key === "a" || key === "A") {
+        field.select();
+      } else if (key === "z" || key === "Z") {
+        command(shift ? "redo" : "undo");
+      } else if (key === "y" || key === "Y") {
+        command("redo");
+      } else if (key === "ArrowLeft" || key === "ArrowRight" || key === "Home" || key === "End" ||
+                 key === "Backspace" || key === "Delete") {
+        moveCaret(field, key, shift, true);
+      }
       return;
     }
-    const caret = { Home: 0, End: length, ArrowLeft: Math.max(0, start - 1), ArrowRight: Math.min(length, end + 1) }[key];
-    if (caret !== undefined)
-      field.setSelectionRange(caret, caret);
+    if (key.length === 1) {
+      if (!command("insertText", key))
+        field.setRangeText(key, field.selectionStart, field.selectionEnd, "end");
+    } else if (key === "Backspace" || key === "Delete") {
+      if (!command(key === "Backspace" ? "delete" : "forwardDelete")) {
+        const start = field.selectionStart;
+        const end = field.selectionEnd;
+        const from = start === end && key === "Backspace" ? Math.max(0, start - 1) : start;
+        const to = start === end && key === "Delete" ? Math.min(length, end + 1) : end;
+        field.setRangeText("", from, to, "end");
+      }
+    } else {
+      moveCaret(field, key, shift, false);
+      return;
+    }
+    field.dispatchEvent(new Event("input", { bubbles: true }));
+  }
+
+  // The caret moved by key (by a word with Control), the selection extended
+  // from its anchor with Shift; Control with Backspace or Delete deletes to
+  // the word's edge.
+  function moveCaret(field, key, shift, word) {
+    const value = field.value;
+    const forward = field.selectionDirection === "forward" || field.selectionStart === field.selectionEnd;
+    const anchor = forward ? field.selectionStart : field.selectionEnd;
+    const focus = forward ? field.selectionEnd : field.selectionStart;
+    const wordEdge = (from, step) => {
+      let at = from;
+      if (step < 0) {
+        while (at > 0 && /\s/.test(value[at - 1])) --at;
+        while (at > 0 && !/\s/.test(value[at - 1])) --at;
+      } else {
+        while (at < value.length && !/\s/.test(value[at])) ++at;
+        while (at < value.length && /\s/.test(value[at])) ++at;
+      }
+      return at;
+    };
+    const collapsed = field.selectionStart === field.selectionEnd;
+    let to;
+    switch (key) {
+    case "Home": to = 0; break;
+    case "End": to = value.length; break;
+    case "ArrowLeft": case "Backspace":
+      to = word ? wordEdge(focus, -1) : !shift && !collapsed ? field.selectionStart : Math.max(0, focus - 1); break;
+    case "ArrowRight": case "Delete":
+      to = word ? wordEdge(focus, 1) : !shift && !collapsed ? field.selectionEnd : Math.min(value.length, focus + 1);
+      break;
+    default: return;
+    }
+    if (key === "Backspace" || key === "Delete") {
+      field.setRangeText("", Math.min(focus, to), Math.max(focus, to), "end");
+      field.dispatchEvent(new Event("input", { bubbles: true }));
+    } else if (shift) {
+      field.setSelectionRange(Math.min(anchor, to), Math.max(anchor, to), to < anchor ? "backward" : "forward");
+    } else {
+      field.setSelectionRange(to, to);
+    }
+  }
+
+  // A held click on a slider's track puts the thumb there, as the click
+  // itself would have.
+  function slideTo(slider, x) {
+    const box = slider.getBoundingClientRect();
+    const thumb = 16;
+    let ratio = Math.max(0, Math.min(1, (x - box.left - thumb / 2) / Math.max(1, box.width - thumb)));
+    if (slider.matches(":dir(rtl)"))
+      ratio = 1 - ratio;
+    const min = Number(slider.min);
+    const max = Number(slider.max);
+    const value = String(Math.round(min + ratio * (max - min)));
+    if (value !== slider.value) {
+      slider.value = value;
+      slider.dispatchEvent(new Event("input", { bubbles: true }));
+      slider.dispatchEvent(new Event("change", { bubbles: true }));
+    }
+  }
+
+  // A key that the window, not the field, acts on: while input is held such
+  // a key always waits; any other key in a text field with nothing waiting
+  // before it is the browser's own to edit with (select, move, copy, paste,
+  // undo), as it would be without a tone.
+  function windowKey(win, e) {
+    return e.key === "Enter" || e.key === "Escape" || e.key === "Tab" || e.key === "F4" || e.key === "F10" ||
+           e.key === "ContextMenu" || e.altKey ||
+           ((e.key === "ArrowUp" || e.key === "ArrowDown") && comboOfField(win, e.target) !== null);
   }
 
   function actOut(record) {
@@ -305,6 +398,9 @@ var VornabyPage = (() => {
       } else if (target.tagName === "BUTTON" || target.type === "checkbox") {
         target.focus();
         target.click();
+      } else if (target.type === "range") {
+        target.focus();
+        slideTo(target, record.x);
       } else if (target.focus) {
         target.focus();
       }
@@ -317,7 +413,7 @@ var VornabyPage = (() => {
     } else if (win && focus && comboKey(win, focus, record)) {
       // the combo box's own key
     } else if (focus && focus.tagName === "INPUT" && focus.type === "text") {
-      editKey(focus, record.key);
+      editKey(focus, record);
     } else if (focus && focus.type === "range") {
       const step = { ArrowRight: 1, ArrowUp: 1, ArrowLeft: -1, ArrowDown: -1 }[record.key];
       if (step) {
@@ -348,7 +444,11 @@ var VornabyPage = (() => {
     if (page.inputHeld) {
       // A touch goes on to make its click, which is what is held: a touch
       // cancelled would make none, and the tap would be lost.
-      if (e.type === "touchstart" || e.type === "touchend")
+      if (e.type === "touchstart" || e.type === "touchend" || e.type === "wheel")
+        return;
+      const editing = e.target.tagName === "INPUT" && e.target.type === "text" && e.target === document.activeElement;
+      if (editing && page.held.size === 0 && (e.type === "keydown" ? !windowKey(win, e) : e.type !== "keydown" &&
+          (e.type === "keypress" || e.type === "keyup" || e.type === "beforeinput")))
         return;
       e.preventDefault();
       e.stopImmediatePropagation();

@@ -491,6 +491,20 @@ TEST_CASE_FIXTURE(Desk, "input held during a tone acts as it would have without 
              Click(w, IDC_FREQUENCY);
              Stroke(w, Key::Space);
          }},
+        {"a click into the field, End, Shift+Home and 5",
+         [](Window w) {
+             Click(w, IDC_FREQUENCY);
+             Stroke(w, Key::End);
+             Stroke(w, Key::Home, true);
+             Stroke(w, Key::Five);
+         }},
+        {"a click into the field, Ctrl+A and 5",
+         [](Window w) {
+             Click(w, IDC_FREQUENCY);
+             Stroke(w, Key::A, false, true);
+             Stroke(w, Key::Five);
+         }},
+        {"a click on the slider's track", [](Window w) { ClickNearEnd(w, IDC_SLIDER); }},
         {"Shift+Tab on play", [](Window w) { Stroke(w, Key::Tab, true); }},
     };
     for (const auto& entry : inputs) {

@@ -169,7 +169,7 @@ void CheckLayout(Window window);
 
 // ---- What a backend's driver does ---------------------------------------------
 
-enum class Key { Tab, Return, Escape, Left, Right, Up, Down, PageUp, Home, End, Space, Five };
+enum class Key { Tab, Return, Escape, Left, Right, Up, Down, PageUp, Home, End, Space, Five, A };
 
 // A click of the left button at the control's centre, through its window.
 void Click(Window window, int id);
@@ -179,9 +179,9 @@ void Focus(Window window, int id);
 // A key on whichever control has the focus.
 void Press(Window window, Key key);
 // A key as the keyboard types it: through the window system's input queue,
-// with Shift held when asked, to whichever control has the focus once it is
+// with Shift and Control held when asked, to whichever control has the focus once it is
 // taken from there.
-void Stroke(Window window, Key key, bool shift = false);
+void Stroke(Window window, Key key, bool shift = false, bool control = false);
 // Drops the list of a combo box and clicks one of its items.
 void PickListItem(Window window, int id, int index);
 // The window's close box, as the window manager delivers it.

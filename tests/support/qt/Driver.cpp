@@ -85,6 +85,7 @@ Qt::Key QtKey(Key key)
     case Key::End: return Qt::Key_End;
     case Key::Space: return Qt::Key_Space;
     case Key::Five: return Qt::Key_5;
+    case Key::A: return Qt::Key_A;
     }
     return Qt::Key_unknown;
 }
@@ -296,10 +297,13 @@ void Press(Window window, Key key)
     Stroke(window, key);
 }
 
-void Stroke(Window window, Key key, bool shift)
+void Stroke(Window window, Key key, bool shift, bool control)
 {
     const Qt::Key qtKey = shift && key == Key::Tab ? Qt::Key_Backtab : QtKey(key);
-    QTest::keyClick(Widget(window)->windowHandle(), qtKey, shift ? Qt::ShiftModifier : Qt::NoModifier);
+    Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
+    if (control)
+        modifiers |= Qt::ControlModifier;
+    QTest::keyClick(Widget(window)->windowHandle(), qtKey, modifiers);
     RethrowFailure();
 }
 

@@ -112,6 +112,7 @@ const char* KeyName(Key key)
     case Key::End: return "End";
     case Key::Space: return "Space";
     case Key::Five: return "5";
+    case Key::A: return "a";
     }
     return "";
 }
@@ -282,10 +283,10 @@ void Press(Window window, Key key)
     Stroke(window, key);
 }
 
-void Stroke(Window, Key key, bool shift)
+void Stroke(Window, Key key, bool shift, bool control)
 {
     Drive(std::string("{\"do\": \"keys\", \"keys\": [\"") + KeyName(key) + "\"], \"shift\": " +
-          (shift ? "true" : "false") + "}");
+          (shift ? "true" : "false") + ", \"control\": " + (control ? "true" : "false") + "}");
 }
 
 void PickListItem(Window window, int id, int index)

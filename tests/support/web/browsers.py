@@ -60,7 +60,7 @@ class Browser:
         elif what == "release":
             self.release(action["dx"])
         elif what == "keys":
-            self.keys(action["keys"], ["Shift"] if action.get("shift") else [])
+            self.keys(action["keys"], [name for name in ("Shift", "Control") if action.get(name.lower())])
         elif what == "text":
             self.text(action["text"])
         elif what == "accessible":

@@ -131,6 +131,7 @@ UINT VirtualKey(Key key)
     case Key::End: return VK_END;
     case Key::Space: return VK_SPACE;
     case Key::Five: return '5';
+    case Key::A: return 'A';
     }
     return 0;
 }
@@ -426,7 +427,7 @@ void Press(Window window, Key key)
     RethrowFailure();
 }
 
-void Stroke(Window, Key key, bool shift)
+void Stroke(Window, Key key, bool shift, bool control)
 {
     std::vector<INPUT> strokes;
     auto add = [&](UINT virtualKey, bool up) {
@@ -437,12 +438,16 @@ void Stroke(Window, Key key, bool shift)
         input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
         strokes.push_back(input);
     };
+    if (control)
+        add(VK_CONTROL, false);
     if (shift)
         add(VK_SHIFT, false);
     add(VirtualKey(key), false);
     add(VirtualKey(key), true);
     if (shift)
         add(VK_SHIFT, true);
+    if (control)
+        add(VK_CONTROL, true);
     REQUIRE(SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT)) == strokes.size());
     Settle();
     RethrowFailure();
