@@ -78,7 +78,7 @@ test: build windows web
 	@# windows under Wine.
 	cd $(BUILD)-win64 && ctest --output-on-failure
 	@# The window's behaviour suite once more, in the browser build's page in
-	@# headless Chromium.
+	@# Chromium, Firefox and WebKitGTK.
 	cd $(BUILD)-web && ctest --output-on-failure
 	@# The 32-bit program read back as a file; its suite too when asked for.
 	cd $(BUILD)-win32 && ctest --output-on-failure $(if $(windows32),,-R windows_exe)

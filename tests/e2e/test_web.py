@@ -57,10 +57,10 @@ class Quiet(http.server.SimpleHTTPRequestHandler):
 
 
 class Site:
-    """The build folder, served on 127.0.0.1 as any static host would."""
+    """A folder (the build's site), served on 127.0.0.1 as any static host would."""
 
-    def __init__(self):
-        handler = functools.partial(Quiet, directory=SITE)
+    def __init__(self, folder=SITE):
+        handler = functools.partial(Quiet, directory=folder)
         self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
@@ -74,8 +74,8 @@ class Page:
     """The page in a browser of its own, with the user's languages, in the
     engine VORNABY_BROWSER names."""
 
-    def __init__(self, url, languages="en-US", phone=None):
-        self.browser = browsers.launch(ENGINE, languages, phone or (900, 700), phone is not None)
+    def __init__(self, url, languages="en-US", phone=None, engine=ENGINE):
+        self.browser = browsers.launch(engine, languages, phone or (900, 700), phone is not None)
         self.browser.get(url)
         until(lambda: self.script("return document.querySelector('dialog[open]') !== null"), 10, "the window")
 
