@@ -13,6 +13,15 @@ import os
 import subprocess
 import threading
 
+from selenium import webdriver
+from selenium.common.exceptions import WebDriverException
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions import interaction
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.pointer_input import PointerInput
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
 ENGINES = ("chromium", "firefox", "webkit")
 # WebKitGTK's Web Audio runs at 44100 Hz whatever the sound server's rate.
 ENGINE_RATES = {"webkit": 44100}
@@ -46,10 +55,6 @@ def engine():
 class Browser:
     """The page in one engine, with the user's languages ("de-DE,de")."""
 
-    def __init__(self, languages="en-US", size=(1000, 800)):
-        self.languages = languages
-        self.size = size
-
     # A click, press or release at dx pixels right of the centre of the
     # element a CSS selector finds; keys by name, Shift held or not; text; or
     # the name and ARIA role the engine's accessibility tree gives an element.
@@ -72,9 +77,7 @@ class SeleniumBrowser(Browser):
     """Chromium and WebKitGTK: classic WebDriver."""
 
     def __init__(self, name, languages="en-US", size=(1000, 800), phone=False):
-        super().__init__(languages, size)
         self.bus = None
-        from selenium import webdriver
         if name == "chromium":
             from selenium.webdriver.chrome.options import Options
             from selenium.webdriver.chrome.service import Service
@@ -97,13 +100,24 @@ class SeleniumBrowser(Browser):
             options = Options()
             options.binary_location = MINIBROWSER
             options.add_argument("--automation")
+            # The browser's environment, which it takes when it starts: this
+            # process's own is given back afterwards.
+            saved = dict(os.environ)
             use_locale(languages.split(",")[0])
-            # A session bus of its own, for its accessibility bus and settings,
-            # whose services then keep their state in this process's home.
-            self.bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-            os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.bus.stdout.readline().strip()
-            self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
+            # With no session (a display of its own), a session bus of its
+            # own, for its accessibility bus and settings, whose services then
+            # keep their state in this process's home. (On a desk it takes
+            # the desk's: its accessibility bus, once gone, would stay named
+            # on the display for every program after it.)
+            if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
+                self.bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+                os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.bus.stdout.readline().strip()
+            try:
+                self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
+            finally:
+                os.environ.clear()
+                os.environ.update(saved)
             self.driver.set_window_size(*size)
 
     def get(self, url):
@@ -113,11 +127,9 @@ class SeleniumBrowser(Browser):
         return self.driver.execute_script(body, *args)
 
     def _chain(self):
-        from selenium.webdriver.common.action_chains import ActionChains
         return ActionChains(self.driver, duration=0)
 
     def _element(self, target):
-        from selenium.webdriver.common.by import By
         return self.driver.find_element(By.CSS_SELECTOR, target) if isinstance(target, str) else target
 
     def click(self, target, dx=0, dy=0, button="left"):
@@ -127,9 +139,6 @@ class SeleniumBrowser(Browser):
     def tap(self, target, dx=0, dy=0, hold=0.05):
         """A finger's touch, held for hold seconds, on a part of the page
         scrolled into view first, as a user pans to it."""
-        from selenium.webdriver.common.actions import interaction
-        from selenium.webdriver.common.actions.action_builder import ActionBuilder
-        from selenium.webdriver.common.actions.pointer_input import PointerInput
         element = self._element(target)
         self.driver.execute_script("arguments[0].scrollIntoView({block: 'nearest', inline: 'nearest'})", element)
         actions = ActionBuilder(self.driver, mouse=PointerInput(interaction.POINTER_TOUCH, "finger"))
@@ -143,7 +152,6 @@ class SeleniumBrowser(Browser):
         self._chain().move_by_offset(dx, 0).release().perform()
 
     def keys(self, keys, modifiers=()):
-        from selenium.webdriver.common.keys import Keys
         names = {"Return": Keys.ENTER, "Space": Keys.SPACE, "PageUp": Keys.PAGE_UP, "Shift": Keys.SHIFT,
                  "Control": Keys.CONTROL, "Alt": Keys.ALT}
         chain = self._chain()
@@ -163,8 +171,6 @@ class SeleniumBrowser(Browser):
         return element.accessible_name, element.aria_role
 
     def named(self, name, role=None, within=None):
-        from selenium.webdriver.common.by import By
-        from selenium.common.exceptions import WebDriverException
         for element in (within or self.driver).find_elements(By.CSS_SELECTOR, "button, input, dialog, [role], img"):
             try:
                 if element.accessible_name == name and (role is None or element.aria_role == role):
@@ -181,6 +187,7 @@ class SeleniumBrowser(Browser):
         if self.bus:
             self.bus.terminate()
             self.bus.wait()
+            self.bus.stdout.close()
 
 
 class FirefoxElement:
@@ -201,7 +208,6 @@ class FirefoxBrowser(Browser):
     """Firefox over BiDi: firefox.js, one JSON request a line."""
 
     def __init__(self, languages="en-US", size=(1000, 800)):
-        super().__init__(languages, size)
         self.lock = threading.Lock()  # one request at a time, from any thread
         tools = os.environ.get("VORNABY_WEB_TOOLS", "")
         if not os.path.isdir(os.path.join(tools, "node_modules", "puppeteer-core")):
