@@ -23,6 +23,7 @@ var VornabyPage = (() => {
     prompts: new Set(), // the prompts open now
     nextToken: 1,
     inputHeld: false,
+    actingOut: false,   // while a held event is acted out
     longPress: null,    // a touch held on the window's background, until it opens the menu
     wake: null,
     commands: { close: 0xF060, minimize: 0xF020 },
@@ -434,8 +435,10 @@ var VornabyPage = (() => {
 
   // ---- the user's input, before any control sees it ----
   function onInput(e) {
-    if (!e.isTrusted)
-      return; // the program's own, acting out what was held
+    // The program's own, acting out what was held (WebKit makes trusted
+    // beforeinput events of the editing commands).
+    if (!e.isTrusted || page.actingOut)
+      return;
     VornabyAudio.allow();
     // Keys with the focus nowhere go to the window on top, as a desktop's do.
     const win = windowOf(e.target) || (e.target === document.body ? topWindow() : null);
@@ -1001,9 +1004,11 @@ var VornabyPage = (() => {
       if (!record)
         return;
       page.immediate = [];
+      page.actingOut = true;
       try {
         actOut(record);
       } finally {
+        page.actingOut = false;
         page.queue.unshift(...page.immediate);
         page.immediate = null;
       }
