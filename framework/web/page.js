@@ -282,34 +282,25 @@ var VornabyPage = (() => {
     const key = record.key;
     const shift = record.shift;
     const control = record.control;
-    const length = field.value.length;
     const command = (name, text) => document.execCommand(name, false, text);
     if (control) {
-      if (key === "a" || key === "A") {
+      if (key === "a" || key === "A")
         field.select();
-      } else if (key === "z" || key === "Z") {
+      else if (key === "z" || key === "Z")
         command(shift ? "redo" : "undo");
-      } else if (key === "y" || key === "Y") {
+      else if (key === "y" || key === "Y")
         command("redo");
-      } else if (key === "ArrowLeft" || key === "ArrowRight" || key === "Home" || key === "End" ||
-                 key === "Backspace" || key === "Delete") {
+      else
         moveCaret(field, key, shift, true);
-      }
       return;
     }
+    const deleting = key === "Backspace" || key === "Delete";
     if (key.length === 1) {
       if (!command("insertText", key))
         field.setRangeText(key, field.selectionStart, field.selectionEnd, "end");
-    } else if (key === "Backspace" || key === "Delete") {
-      if (!command(key === "Backspace" ? "delete" : "forwardDelete")) {
-        const start = field.selectionStart;
-        const end = field.selectionEnd;
-        const from = start === end && key === "Backspace" ? Math.max(0, start - 1) : start;
-        const to = start === end && key === "Delete" ? Math.min(length, end + 1) : end;
-        field.setRangeText("", from, to, "end");
-      }
-    } else {
-      moveCaret(field, key, shift, false);
+    } else if (!deleting || !command(key === "Backspace" ? "delete" : "forwardDelete")) {
+      // A move, or a deletion the editing commands did not make.
+      moveCaret(field, key, shift && !deleting, false);
       return;
     }
     field.dispatchEvent(new Event("input", { bubbles: true }));
