@@ -3,7 +3,7 @@
 #include "app/VornabyApp.h"
 
 #include "dialogs/VornabyDlg.h"
-#include "tone/Beep.h"
+#include "tone/Tone.h"
 
 CVornabyApp g_app;
 

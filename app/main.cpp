@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "framework/WinApp.h"
 #include "resources/ProgramResources.h"
-#include "tone/Beep.h"
+#include "tone/Tone.h"
 
 int main(int argc, char** argv)
 {

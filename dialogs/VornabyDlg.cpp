@@ -8,7 +8,7 @@
 #include "framework/Resources.h"
 #include "framework/Wait.h"
 #include "resources/resource.h"
-#include "tone/Beep.h"
+#include "tone/Tone.h"
 
 #include <algorithm>
 #include <optional>

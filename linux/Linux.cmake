@@ -11,7 +11,8 @@ set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTOUIC ON)
 set(CMAKE_AUTORCC ON)
 
-set(VORNABY_TONE_DEVICES tone/linux/ChooseDevice.cpp tone/linux/AlsaDevice.cpp tone/linux/PipeWireDevice.cpp)
+set(VORNABY_TONE_DEVICES tone/linux/ChooseDevice.cpp tone/linux/AlsaDevice.cpp tone/linux/PipeWireDevice.cpp
+  tone/linux/PipeWireLibrary.cpp)
 set(VORNABY_TONE_LIBS ALSA::ALSA ${CMAKE_DL_LIBS})
 
 # Held input is delivered again through the window system's entry (Gui's

@@ -6,55 +6,47 @@
 // stand-in in its place, and every tone still passes through the same Beep and
 // the same synthesiser.
 
-#include <cstdint>
+#include <functional>
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 
 namespace vornaby::tone {
 
-class SoundDevice {
+class ToneSource;
+
+// A sound device pulls a tone's frames from its source, on a thread or in a
+// callback of its own, and says how many have been heard. Everything else
+// about a tone (when it has ended, when it is given up, its fade, finding the
+// device again) is the tone's own (Tone.h).
+class SoundDevice : public std::enable_shared_from_this<SoundDevice> {
 public:
     virtual ~SoundDevice() = default;
 
-    // Readies the device for a tone; returns the sample rate it runs at, or 0
-    // when no device can be had (nothing sounds then).
-    [[nodiscard]] virtual std::uint32_t Begin() = 0;
+    // Starts pulling source, in place of any tone before it, and returns at
+    // once. False when the device cannot be had (it has said why); a failure
+    // later ends the source (ToneSource::Fail), and a source that is over is
+    // let go.
+    [[nodiscard]] virtual bool Start(std::shared_ptr<ToneSource> source) = 0;
 
-    // Plays mono float frames; blocks while the device's buffer is full.
-    // False when the device failed and the tone cannot go on, or when it has
-    // taken no frame for a second.
-    [[nodiscard]] virtual bool Write(std::span<const float> frames) = 0;
+    // For a device with no thread or callback of its own (a page's, a test's
+    // recorder): acts on the source's fade and counts what has been heard.
+    // Asked by the tone whenever it looks at the source.
+    virtual void Poll(ToneSource& source) { (void)source; }
 
-    // Ends a tone. Returns when every written frame has been heard, or, on a
-    // device that plays its last frames on by itself, when a tone written
-    // next would follow on without a gap; false when the device failed or
-    // frames may have been lost.
-    [[nodiscard]] virtual bool Drain() = 0;
-
-    // For a tone service with no thread of its own (a page's), which writes
-    // a whole tone at once and never waits: where the written frames have got
-    // to, asked over and over in place of Drain. By default it drains.
-    enum class Progress { Playing, Heard, Failed };
-    [[nodiscard]] virtual Progress Poll() { return Drain() ? Progress::Heard : Progress::Failed; }
-
-    // Ends what has been written one ramp of rampFrames from the frame the
-    // device has reached, falling as the synthesiser's own ramp does. False
-    // where the device cannot: its frames come a block at a time, and the
-    // synthesiser fades those still to come.
-    virtual bool FadeOut(std::uint64_t rampFrames)
-    {
-        (void)rampFrames;
-        return false;
-    }
+    // Readies the device, so that the first tone starts as quickly as every
+    // later one. May take a while (it connects to a sound server).
+    virtual void Prepare() {}
 
     // True once the device has failed in a way it does not come back from by
     // itself (its server went away, say), even between tones.
     [[nodiscard]] virtual bool Lost() const { return false; }
 
-    // What the device is, for the line that says the sound is back.
+    // What the device is, for the lines that say the sound went or is back.
     [[nodiscard]] virtual std::string Name() const { return "the sound device"; }
+
+    // Why a tone on it has made no progress, for the line that says so.
+    [[nodiscard]] virtual std::string Stalled() const { return "it takes no frames"; }
 };
 
 // The device the next tone goes to. The program's own choice
@@ -75,6 +67,12 @@ std::shared_ptr<SoundDevice> InstallSoundDevice(std::shared_ptr<SoundDevice> dev
 // The current device failed a tone: the next tone goes to a device chosen
 // afresh.
 void CurrentDeviceFailed();
+
+// Runs work on a thread of the tone service's own, not joined: a device that
+// hangs in its sound system must not hold whoever waits for the tone, nor the
+// program's end. The work keeps what it uses alive for as long as it runs.
+// (Not in a page, which has no threads.)
+void RunDetached(std::function<void()> work);
 
 // One line on standard error when the sound goes, and one when it comes back:
 // a failure is reported only while the sound was working (or was never

@@ -34,15 +34,17 @@ ToneGenerator::ToneGenerator(std::uint32_t sampleRate, std::uint32_t frequencyHz
 {
 }
 
+double RampGain(std::uint64_t fromEdge, std::uint64_t rampFrames)
+{
+    if (fromEdge >= rampFrames)
+        return 1.0;
+    const double x = (static_cast<double>(fromEdge) + 0.5) / static_cast<double>(rampFrames);
+    return 0.5 - 0.5 * std::cos(std::numbers::pi * x);
+}
+
 double ToneGenerator::Gain(std::uint64_t frame) const
 {
-    const std::uint64_t fromEdge = std::min(frame, m_totalFrames - 1 - frame);
-    if (fromEdge >= m_rampFrames)
-        return 1.0;
-    // Raised cosine over the ramp, sampled at frame centres so that the onset
-    // and the offset are exact mirror images.
-    const double x = (static_cast<double>(fromEdge) + 0.5) / static_cast<double>(m_rampFrames);
-    return 0.5 - 0.5 * std::cos(std::numbers::pi * x);
+    return RampGain(std::min(frame, m_totalFrames - 1 - frame), m_rampFrames);
 }
 
 void ToneGenerator::EndSoon()

@@ -21,6 +21,11 @@ inline constexpr std::uint32_t kMaxRampMs = 10;
 // the tone, so that even a short tone keeps a plateau at full level.
 [[nodiscard]] std::uint64_t RampFrames(std::uint64_t frameCount, std::uint32_t sampleRate);
 
+// The gain of a raised-cosine ramp of rampFrames at the frame fromEdge frames
+// from the tone's edge (1 beyond the ramp), sampled at frame centres so that
+// the onset and the offset are exact mirror images.
+[[nodiscard]] double RampGain(std::uint64_t fromEdge, std::uint64_t rampFrames);
+
 // Whether a frequency can be sounded without aliasing: 0 < f < rate / 2.
 [[nodiscard]] bool CanSound(std::uint32_t frequencyHz, std::uint32_t sampleRate);
 

@@ -4,7 +4,7 @@
 # core over the DOM backend and the page's Web Audio, with templates and
 # translations made from the same Designer forms and .ts files. The result is
 # a static folder: index.html, vornaby.js, vornaby.wasm and the page's files.
-set(VORNABY_TONE_SERVICE tone/SoundDevice.cpp tone/web/WebTone.cpp)
+set(VORNABY_TONE_SERVICE tone/SoundDevice.cpp tone/ToneSource.cpp tone/Tone.cpp tone/web/PageTone.cpp)
 set(VORNABY_TONE_DEVICES tone/web/WebAudioDevice.cpp)
 set(VORNABY_TONE_LIBS)
 set(VORNABY_FRAMEWORK_BACKEND

@@ -470,7 +470,6 @@ TEST_CASE_FIXTURE(Desk, "input during a tone waits, and a close stops the tone")
     // The second tone stopped early, fading out over 10 ms to silence.
     const std::vector<float>& stopped = recorder.tones[1].frames;
     REQUIRE(stopped.size() < 48000 - 480);
-    REQUIRE(recorder.tones[1].drained);
     REQUIRE(*std::max_element(stopped.end() - 480, stopped.end() - 430) > 0.45f);
     REQUIRE(std::abs(stopped.back()) < 0.001f);
 }
@@ -524,7 +523,7 @@ TEST_CASE_FIXTURE(Desk, "input held during a tone acts as it would have without 
                 if (!duringTone)
                     input(w);
                 // Held input acts once the tone has ended.
-                REQUIRE(WaitUntil([&] { return !recorder.tones.empty() && recorder.tones.back().drained; }, 3000));
+                REQUIRE(WaitUntil([&] { return !recorder.tones.empty() && recorder.tones.back().frames.size() == 14400; }, 3000));
                 WaitUntil([] { return false; }, 100);
                 seen = Text(w, IDC_FREQUENCY) + ", " + std::to_string(Focused(w)) + ", " +
                        std::to_string(recorder.tones.size());

@@ -6,12 +6,12 @@
 #include "framework/WinApp.h"
 #include "resources/ProgramResources.h"
 #include "tone/Synth.h"
+#include "tone/ToneSource.h"
 
 #include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <cmath>
-#include <numbers>
 #include <exception>
 #include <span>
 #include <thread>
@@ -24,68 +24,44 @@ namespace {
 constexpr std::uint32_t kRate = 48000;
 
 // Records every tone that reaches the device; a tone with no frames is no tone.
-// At real-time pace it takes as long as a device takes to play the frames:
-// written a block at a time (each write waits for its block), or, where the
-// tone service writes a tone whole and asks after it (a page's), by the clock.
+// It pulls when the tone looks at it: everything at once, or, at real-time
+// pace, the frames a device would have played by then, so that a tone lasts
+// its length and a fade falls where the clock has got to.
 class RecordingDevice final : public vornaby::tone::SoundDevice {
 public:
     RecordingDevice(std::vector<RecordedTone>& tones, Pace pace) : m_tones(tones), m_pace(pace) {}
-    std::uint32_t Begin() override
+    bool Start(std::shared_ptr<vornaby::tone::ToneSource> source) override
     {
-        m_open = false;
-        return kRate;
-    }
-    bool Write(std::span<const float> frames) override
-    {
-        if (!m_open) {
-            m_tones.push_back({kRate, {}});
-            m_open = true;
-            m_start = Clock::now();
-        }
-        m_tones.back().frames.insert(m_tones.back().frames.end(), frames.begin(), frames.end());
-        if (m_pace == Pace::RealTime && !driver::TonesWrittenWhole())
-            std::this_thread::sleep_for(Duration(frames.size()));
-        return true;
-    }
-    bool Drain() override
-    {
-        if (m_open)
-            m_tones.back().drained = true;
-        return true;
-    }
-    Progress Poll() override
-    {
-        if (m_open && m_pace == Pace::RealTime && Clock::now() < m_start + Duration(m_tones.back().frames.size()))
-            return Progress::Playing;
-        return Drain() ? Progress::Heard : Progress::Failed;
-    }
-    bool FadeOut(std::uint64_t rampFrames) override
-    {
-        // Cut one ramp after the frame the clock has reached, falling as
-        // the synthesiser's ramp falls.
-        if (!m_open || m_pace != Pace::RealTime)
+        if (!source->Open(kRate))
             return true;
+        m_tones.push_back({kRate, {}});
+        m_source = source.get();
+        m_start = Clock::now();
+        Poll(*source);
+        return true;
+    }
+    void Poll(vornaby::tone::ToneSource& source) override
+    {
+        if (&source != m_source)
+            return;
+        std::uint64_t due = source.TotalFrames();
+        if (m_pace == Pace::RealTime)
+            due = static_cast<std::uint64_t>(
+                std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - m_start).count()) * kRate / 1000000;
         std::vector<float>& frames = m_tones.back().frames;
-        const auto reached = static_cast<std::size_t>(
-            std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - m_start).count() * kRate / 1000000);
-        if (reached + rampFrames >= frames.size())
-            return true;
-        frames.resize(reached + rampFrames);
-        for (std::size_t i = 0; i < rampFrames; ++i)
-            frames[reached + i] *= static_cast<float>(0.5 * (1 + std::cos(std::numbers::pi * static_cast<double>(i) / static_cast<double>(rampFrames))));
-        return true;
+        if (due > source.PulledFrames()) {
+            const std::size_t had = frames.size();
+            frames.resize(had + static_cast<std::size_t>(due - source.PulledFrames()));
+            frames.resize(had + source.Pull(std::span(frames).subspan(had)));
+        }
+        source.Heard(source.PulledFrames());
     }
 
 private:
     using Clock = std::chrono::steady_clock;
-    static std::chrono::microseconds Duration(std::size_t frames)
-    {
-        // In 64 bits: a 32-bit size_t overflows at a tenth of a second.
-        return std::chrono::microseconds(static_cast<std::uint64_t>(frames) * 1000000 / kRate);
-    }
     std::vector<RecordedTone>& m_tones;
     Pace m_pace;
-    bool m_open = false;
+    const vornaby::tone::ToneSource* m_source = nullptr;
     Clock::time_point m_start;
 };
 
@@ -112,7 +88,7 @@ bool RecordedTone::Is(std::uint32_t frequencyHz, std::uint32_t durationMs) const
     vornaby::tone::ToneGenerator tone(rate, frequencyHz, durationMs);
     std::vector<float> expected(tone.TotalFrames());
     (void)tone.Generate(expected);
-    return frames == expected && drained;
+    return frames == expected;
 }
 
 ToneRecorder::ToneRecorder(Pace pace)

@@ -31,7 +31,6 @@ using namespace fw;
 struct RecordedTone {
     std::uint32_t rate = 0;
     std::vector<float> frames;
-    bool drained = false; // the tone service waited for the last frame
 
     [[nodiscard]] double DurationMs() const { return frames.size() * 1000.0 / rate; }
     // Whether these are exactly the synthesiser's frames for that tone.
@@ -43,8 +42,8 @@ struct RecordedTone {
 enum class Pace { Instant, RealTime };
 
 // Puts a recording device in place of the sound device for as long as it
-// lives. The recording is shared with the tone service's worker thread, so
-// look at it only while no tone is sounding.
+// lives. It records as the tone asks after it, on the thread that waits for
+// the tone.
 class ToneRecorder {
 public:
     explicit ToneRecorder(Pace pace = Pace::Instant);
@@ -242,9 +241,6 @@ void Poll(std::function<bool()> poll);
 // If a prompt is open, what it says, after pressing its OK.
 [[nodiscard]] std::optional<SeenPrompt> AnswerPrompt();
 [[nodiscard]] bool AnyTopLevelWindow();
-// Whether the tone service writes a tone whole and asks after it (a page's,
-// which has no thread) rather than a block at a time.
-[[nodiscard]] bool TonesWrittenWhole();
 // Ends the run, naming the test case, once seconds have passed; disarmed at
 // the case's end.
 void ArmWatchdog(const std::string& testCase, int seconds);

@@ -58,9 +58,4 @@ void DisarmWatchdog()
         dog.thread.join();
 }
 
-bool TonesWrittenWhole()
-{
-    return false;
-}
-
 } // namespace test::driver

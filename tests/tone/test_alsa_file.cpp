@@ -6,7 +6,7 @@
 // Also the integer samples of devices that take no float.
 
 #include "tone/linux/AlsaDevice.h"
-#include "tone/Beep.h"
+#include "tone/Tone.h"
 #include "tone/Synth.h"
 
 #include <QDir>

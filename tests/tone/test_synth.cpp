@@ -1,20 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The Vornaby developers
 // SPDX-License-Identifier: MIT
 // The synthesiser's frames, checked directly: count, frequency, ramps, level,
-// an early end and silence where a tone cannot be sounded; and a tone on a
-// device that hangs, which its caller gives up.
+// an early end and silence where a tone cannot be sounded; and a tone's life
+// on a device that pulls it, stalls, or does not hear its fade.
 
-#include "tone/Beep.h"
+#include "tone/Tone.h"
 #include "tone/SoundDevice.h"
 #include "tone/Synth.h"
+#include "tone/ToneSource.h"
 
 #define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
 #include <doctest/doctest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <condition_variable>
-#include <mutex>
 #include <numbers>
 #include <thread>
 #include <vector>
@@ -142,32 +142,35 @@ TEST_CASE("frequencies that cannot be sounded are silence")
     CHECK_FALSE(CanSound(22050, 44100));
 }
 
-TEST_CASE("a tone on a device that hangs is given up, and the next one plays once it runs again")
+TEST_CASE("a tone ends when heard, fades at the next pull, and is given up on a device that stalls")
 {
-    // Takes the first block, then hangs inside its sound system until let go.
-    struct HangingDevice final : SoundDevice {
-        std::uint32_t Begin() override { return 48000; }
-        bool Write(std::span<const float> frames) override
+    // A device that pulls a block, and hears it, each time the tone looks,
+    // while it runs; the test says when it runs.
+    struct SteppedDevice final : SoundDevice {
+        bool Start(std::shared_ptr<ToneSource> started) override
         {
-            std::unique_lock lock(mutex);
-            written += frames.size();
-            if (written > frames.size())
-                changed.wait(lock, [this] { return !hanging; });
+            source = std::move(started);
+            (void)source->Open(48000);
             return true;
         }
-        bool Drain() override { return true; }
-        void LetGo()
+        void Poll(ToneSource& polled) override
         {
-            const std::lock_guard lock(mutex);
-            hanging = false;
-            changed.notify_all();
+            if (!pulls)
+                return;
+            std::vector<float> block(480, 1.0f);
+            const std::size_t n = polled.Pull(block);
+            tail = std::all_of(block.begin() + static_cast<std::ptrdiff_t>(n), block.end(), [](float f) { return f == 0.0f; })
+                       ? block.size() - n
+                       : 0;
+            if (hears)
+                polled.Heard(polled.PulledFrames());
         }
-        std::mutex mutex;
-        std::condition_variable changed;
-        bool hanging = true;
-        std::size_t written = 0;
+        std::shared_ptr<ToneSource> source;
+        bool pulls = true;
+        bool hears = true;
+        std::size_t tail = 0;
     };
-    auto device = std::make_shared<HangingDevice>();
+    auto device = std::make_shared<SteppedDevice>();
     const auto previous = InstallSoundDevice(device);
     using Clock = std::chrono::steady_clock;
     auto endsWithin = [](const Tone& tone, Clock::duration limit) {
@@ -178,26 +181,43 @@ TEST_CASE("a tone on a device that hangs is given up, and the next one plays onc
     };
     using std::chrono::milliseconds;
     {
-        // Left alone, it is given up after 1.5 s without a frame taken.
-        const Tone hung(1000, 8000);
-        const auto took = endsWithin(hung, milliseconds(3000));
-        CHECK(took > milliseconds(1400));
-        CHECK(took < milliseconds(2000));
-        CHECK_FALSE(hung.Played());
+        // Every frame, then silence after the last; it ends once all are heard.
+        const Tone tone(1000, 305);
+        CHECK(endsWithin(tone, milliseconds(2000)) < milliseconds(2000));
+        CHECK(tone.Played());
+        CHECK(device->source->TotalFrames() == 14640);
+        CHECK(device->tail == 240); // the last pull ended in silence
     }
     {
-        // Faded, it is given up 0.5 s after the fade was asked for.
-        Tone faded(1000, 8000);
-        std::this_thread::sleep_for(milliseconds(100));
-        faded.Fade();
-        CHECK(endsWithin(faded, milliseconds(1000)) < milliseconds(700));
+        // A fade shortens the tone to one ramp after the frames pulled so far.
+        Tone tone(1000, 8000);
+        CHECK_FALSE(tone.Ended());
+        const std::uint64_t pulled = device->source->PulledFrames();
+        tone.Fade();
+        CHECK(endsWithin(tone, milliseconds(500)) < milliseconds(500));
+        CHECK(tone.Played());
+        CHECK(device->source->TotalFrames() == pulled + 480);
     }
-    // Once the device runs again, the first tone's write goes through and it
-    // fades out (one ramp); the second never starts; the next plays whole.
-    device->LetGo();
-    Tone next(1000, 300);
-    CHECK(endsWithin(next, milliseconds(3000)) < milliseconds(3000));
-    CHECK(next.Played());
-    CHECK(device->written == 4096 + 512 + 480 + 14400);
+    {
+        // A device that takes no frame is given up after a second.
+        device->pulls = false;
+        const Tone tone(1000, 8000);
+        const auto took = endsWithin(tone, milliseconds(3000));
+        CHECK(took > milliseconds(950));
+        CHECK(took < milliseconds(1400));
+        CHECK_FALSE(tone.Played());
+        CHECK(device->source->Now() == ToneSource::State::GivenUp);
+    }
+    {
+        // A fade that is pulled but never heard is given up half a second on.
+        device->pulls = true;
+        device->hears = false;
+        Tone tone(1000, 8000);
+        tone.Fade();
+        const auto took = endsWithin(tone, milliseconds(3000));
+        CHECK(took > milliseconds(450));
+        CHECK(took < milliseconds(900));
+        CHECK_FALSE(tone.Played());
+    }
     InstallSoundDevice(previous);
 }

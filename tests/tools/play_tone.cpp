@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 // play-tone FREQUENCY_HZ DURATION_MS...: plays each tone in turn through the
 // tone service, for tests and benchmarks that record the sound device.
-#include "tone/Beep.h"
+#include "tone/Tone.h"
 
 #include <cstdio>
 #include <cstdlib>

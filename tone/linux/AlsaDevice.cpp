@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "tone/linux/AlsaDevice.h"
 
+#include "tone/ToneSource.h"
+
 // alsa-lib 1.2.8 declares snd_lib_error_set_local outside its extern "C"
 // block; the whole header is C.
 extern "C" {
@@ -24,9 +26,6 @@ namespace {
 // the buffer, decides how soon the first frame sounds.
 constexpr unsigned kPeriodUs = 10000;
 constexpr unsigned kBufferUs = 100000;
-
-// How long a device may take no frame before a tone is given up.
-constexpr int kStallMs = 1000;
 
 // alsa-lib reads its configuration once and keeps it, answers of its hooks
 // included: "default" reaches PulseAudio only where PulseAudio ran at that
@@ -117,8 +116,14 @@ bool AlsaDevice::Fail(const char* what, int error)
     return false;
 }
 
-bool AlsaDevice::Open()
+std::uint32_t AlsaDevice::Open()
 {
+    const AlsaMessages messages;
+    // The PCM stays open between tones; a failed one is reopened here.
+    if (m_pcm && snd_pcm_state(m_pcm) != SND_PCM_STATE_PREPARED && snd_pcm_prepare(m_pcm) < 0)
+        Close();
+    if (m_pcm)
+        return m_rate;
     if (g_configStale.exchange(false))
         snd_config_update_free_global();
     // Opened without blocking so that a busy device fails at once instead of
@@ -129,7 +134,7 @@ bool AlsaDevice::Open()
         m_pcm = nullptr;
         return Fail("cannot open", err);
     }
-    return Configure(); // a failure there has closed the PCM again
+    return Configure() ? m_rate : 0; // a failure there has closed the PCM again
 }
 
 bool AlsaDevice::Configure()
@@ -171,6 +176,10 @@ bool AlsaDevice::Configure()
     (void)snd_pcm_hw_params_set_buffer_time_near(m_pcm, hw, &bufferUs, nullptr);
     if (const int err = snd_pcm_hw_params(m_pcm, hw); err < 0)
         return Fail("cannot be configured", err);
+    snd_pcm_uframes_t bufferFrames = 0;
+    if (const int err = snd_pcm_hw_params_get_buffer_size(hw, &bufferFrames); err < 0 || bufferFrames == 0)
+        return Fail("no buffer size", err);
+    m_bufferFrames = bufferFrames;
 
     // Start as soon as the first frames arrive: the tone begins at once.
     snd_pcm_sw_params_t* sw = nullptr;
@@ -194,21 +203,7 @@ void AlsaDevice::Close()
     m_rate = 0;
 }
 
-std::uint32_t AlsaDevice::Begin()
-{
-    const AlsaMessages messages;
-    // The PCM stays open between tones; a failed one is reopened here.
-    if (!m_pcm && !Open())
-        return 0;
-    if (snd_pcm_state(m_pcm) != SND_PCM_STATE_PREPARED && snd_pcm_prepare(m_pcm) < 0) {
-        Close();
-        if (!Open())
-            return 0;
-    }
-    return m_rate;
-}
-
-bool AlsaDevice::WriteConverted(std::size_t frameCount)
+bool AlsaDevice::WriteConverted(std::size_t frameCount, const ToneSource& source)
 {
     const std::size_t frameBytes = m_buffer.size() / frameCount;
     std::size_t done = 0;
@@ -220,11 +215,12 @@ bool AlsaDevice::WriteConverted(std::size_t frameCount)
             continue;
         }
         if (n == -EAGAIN) {
-            // No room yet: wait for some, for as long as a device may stall.
-            const int ready = snd_pcm_wait(m_pcm, kStallMs);
-            if (ready == 0)
+            // No room yet: wait for some, for as long as the tone is not
+            // given up.
+            const int ready = snd_pcm_wait(m_pcm, kWaitSliceMs);
+            if (source.Now() == ToneSource::State::GivenUp)
                 return Fail("the device takes no frames", 0);
-            if (ready > 0 || snd_pcm_recover(m_pcm, ready, 1) == 0)
+            if (ready >= 0 || snd_pcm_recover(m_pcm, ready, 1) == 0)
                 continue;
             return Fail("wait failed", ready);
         }
@@ -236,39 +232,61 @@ bool AlsaDevice::WriteConverted(std::size_t frameCount)
     return true;
 }
 
-bool AlsaDevice::Write(std::span<const float> frames)
+void AlsaDevice::Play(ToneSource& source)
 {
     const AlsaMessages messages;
-    if (!m_pcm)
-        return false;
-    if (frames.empty())
-        return true;
-    ConvertFrames(frames, m_format, m_channels, m_buffer);
-    return WriteConverted(frames.size());
-}
-
-bool AlsaDevice::Drain()
-{
-    const AlsaMessages messages;
-    if (!m_pcm)
-        return false;
+    // As much as the buffer has room for, a period or more at a time: the
+    // first write fills it before the stream has started, so that it never
+    // starts on a sliver and runs dry when this thread is late.
+    m_frames.resize(m_bufferFrames);
+    std::uint64_t written = 0;
+    while (!source.AllPulled()) {
+        if (source.Over()) { // given up: the device is opened afresh
+            Fail("the device takes no frames", 0);
+            return;
+        }
+        snd_pcm_sframes_t room = snd_pcm_avail_update(m_pcm);
+        if (room == 0) {
+            const int ready = snd_pcm_wait(m_pcm, kWaitSliceMs);
+            if (ready >= 0)
+                continue;
+            room = ready;
+        }
+        if (room < 0) {
+            // An underrun or a suspend: recover, and the frames go on.
+            if (snd_pcm_recover(m_pcm, static_cast<int>(room), 1) == 0)
+                continue;
+            Fail("the device failed", static_cast<int>(room));
+            return source.Fail();
+        }
+        const std::size_t n = source.Pull(std::span(m_frames).first(std::min<std::size_t>(room, m_bufferFrames)));
+        ConvertFrames(std::span(m_frames).first(n), m_format, m_channels, m_buffer);
+        if (n > 0 && !WriteConverted(n, source))
+            return source.Fail();
+        written += n;
+        snd_pcm_sframes_t delay = 0;
+        if (snd_pcm_delay(m_pcm, &delay) == 0 && delay >= 0)
+            source.Heard(written - std::min<std::uint64_t>(written, static_cast<std::uint64_t>(delay)));
+    }
     // An underrun at the end means the buffer ran dry: every frame was
     // played. Any other failure (a suspend, a server gone) may have lost
     // frames, and the tone is not reported whole.
     // The drain waits for the device to play its buffer out: the one wait
     // that is not bounded here, which is why a tone's caller never waits on
-    // it for long (Tone::Ended).
+    // it for long (a tone that makes no progress is given up).
     (void)snd_pcm_nonblock(m_pcm, 0);
     const int drained = snd_pcm_drain(m_pcm);
     (void)snd_pcm_nonblock(m_pcm, 1);
-    if (drained < 0 && drained != -EPIPE)
-        return Fail("drain failed", drained);
+    if (drained < 0 && drained != -EPIPE) {
+        Fail("drain failed", drained);
+        return source.Fail();
+    }
     // Ready the stream for the next tone now, while nobody waits for it: on
     // PulseAudio this reconnects the stream, which is better done here than
-    // between a press of "play" and the first frame. Begin tries again if
+    // between a press of "play" and the first frame. Open tries again if
     // this fails.
     (void)snd_pcm_prepare(m_pcm);
-    return true;
+    source.Heard(written);
 }
 
 } // namespace vornaby::tone

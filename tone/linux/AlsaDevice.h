@@ -5,7 +5,7 @@
 // the "default" PCM reaches PulseAudio (or PipeWire, through its plugin) or
 // the sound card.
 
-#include "tone/SoundDevice.h"
+#include "tone/WritingDevice.h"
 
 #include <span>
 #include <string>
@@ -23,35 +23,37 @@ enum class SampleFormat { Float, S32, S16 };
 void ConvertFrames(std::span<const float> frames, SampleFormat format, unsigned channels,
                    std::vector<unsigned char>& out);
 
-class AlsaDevice final : public SoundDevice {
+class AlsaDevice final : public WritingDevice {
 public:
     explicit AlsaDevice(std::string pcmName);
     ~AlsaDevice() override;
     AlsaDevice(const AlsaDevice&) = delete;
     AlsaDevice& operator=(const AlsaDevice&) = delete;
 
-    [[nodiscard]] std::uint32_t Begin() override;
-    [[nodiscard]] bool Write(std::span<const float> frames) override;
-    [[nodiscard]] bool Drain() override;
     [[nodiscard]] std::string Name() const override;
 
     // The rate we ask for; the device may offer another, which is then used.
     static constexpr std::uint32_t kPreferredRate = 48000;
 
 private:
-    bool Open();
+    [[nodiscard]] std::uint32_t Open() override;
+    void Play(ToneSource& source) override;
     bool Configure();
     void Close();
     // Reports why the device failed, with alsa-lib's own word on it; closes
     // the PCM and returns false.
     bool Fail(const char* what, int error);
-    bool WriteConverted(std::size_t frameCount);
+    // Writes the converted frames, waiting for room while the source is not
+    // given up. False when the device failed.
+    bool WriteConverted(std::size_t frameCount, const ToneSource& source);
 
     std::string m_pcmName;
     snd_pcm_t* m_pcm = nullptr;
     std::uint32_t m_rate = 0;
     unsigned m_channels = 1;
+    std::size_t m_bufferFrames = 0;
     SampleFormat m_format = SampleFormat::Float;
+    std::vector<float> m_frames;
     std::vector<unsigned char> m_buffer;
 };
 

@@ -2,18 +2,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The PipeWire device: a stream of PipeWire's own, used when a PipeWire server
-// answers. Through it a tone is synthesised at the rate the graph runs (no
-// resampling of ours), ends on its own last frame at any quantum, and gives up
-// when the server stops taking frames instead of waiting for ever.
+// answers. Its process callback fills each buffer straight from the tone, at
+// the rate the graph runs (no resampling of ours), with no lock: a tone ends on
+// its own last frame at any quantum, and a fade is heard a graph cycle later.
 
 #include "tone/SoundDevice.h"
 
-#include <condition_variable>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <vector>
 
 struct pw_thread_loop;
 struct pw_context;
@@ -34,33 +33,25 @@ public:
     PipeWireDevice(const PipeWireDevice&) = delete;
     PipeWireDevice& operator=(const PipeWireDevice&) = delete;
 
-    [[nodiscard]] std::uint32_t Begin() override;
-    [[nodiscard]] bool Write(std::span<const float> frames) override;
-    [[nodiscard]] bool Drain() override;
-    [[nodiscard]] bool Lost() const override;
-    [[nodiscard]] std::string Name() const override;
-
-    // How long the server may take no frame at all before a tone is given up.
-    static constexpr int kStallMs = 1000;
+    [[nodiscard]] bool Start(std::shared_ptr<ToneSource> source) override;
+    void Prepare() override;
+    [[nodiscard]] bool Lost() const override { return m_failed; }
+    [[nodiscard]] std::string Name() const override { return "PipeWire"; }
+    [[nodiscard]] std::string Stalled() const override;
 
 private:
     PipeWireDevice() = default;
-    bool CreateStream();
-    // Sets the stream going, if it rests; called with the loop locked.
-    void Wake();
-    void DestroyStream();
+    // Creates the stream, if there is none, and sets it going; called with
+    // the loop locked. False when it cannot be had.
+    bool Run();
     void Fail(const char* why);
-    // Waits, m_mutex held through lock, until ready() holds. False when the
-    // device failed, or when nothing happened for kStallMs (then it fails, and
-    // lock is released).
-    template <class Ready>
-    bool WaitOrFail(std::unique_lock<std::mutex>& lock, Ready ready, const char* why);
-    // Frames to keep waiting for the graph; called with m_mutex held.
-    [[nodiscard]] std::size_t FillLimit() const;
 
-    // Called on the stream's own thread.
+    // On the stream's own (real-time) thread.
     void OnProcess();
+    // On the loop, sent there from the stream's thread.
     static int Rest(spa_loop* loop, bool async, std::uint32_t seq, const void* data, std::size_t size, void* self);
+    static int WakeTone(spa_loop* loop, bool async, std::uint32_t seq, const void* data, std::size_t size, void* self);
+    void Send(int (*call)(spa_loop*, bool, std::uint32_t, const void*, std::size_t, void*));
     void OnFormat(const spa_pod* format);
     void OnStateChanged(int state, const char* error);
 
@@ -70,20 +61,18 @@ private:
     pw_stream* m_stream = nullptr;
     std::unique_ptr<spa_hook> m_listener;
 
-    // Frames waiting for the graph, shared with the stream's thread.
-    mutable std::mutex m_mutex;
-    std::condition_variable m_changed;
-    std::vector<float> m_ring;
-    std::size_t m_head = 0;        // next frame the graph takes
-    std::size_t m_count = 0;       // frames waiting
-    std::uint64_t m_taken = 0;     // frames the graph has taken, ever
-    std::size_t m_quantum = 1024;  // frames the graph last asked for
-    std::uint32_t m_rate = 0;      // the graph's rate, once negotiated
-    std::size_t m_silence = 0;     // frames of silence sent since the last tone frame
-    bool m_started = false;        // the graph is taking tone frames
-    bool m_writing = false;        // a tone is being written (Write, not yet Drain)
-    bool m_active = false;         // the stream is set going
-    bool m_failed = false;         // for good: the device is replaced
+    // The tone the stream plays, kept here (under m_toneMutex, never taken on
+    // the stream's thread); the stream's thread reads m_tone, and m_inProcess
+    // says when it may be doing so.
+    std::mutex m_toneMutex;
+    std::shared_ptr<ToneSource> m_kept;
+    std::atomic<ToneSource*> m_tone{nullptr};
+    std::atomic<bool> m_inProcess{false};
+
+    std::atomic<std::uint32_t> m_rate{0}; // the graph's rate, once negotiated
+    std::atomic<bool> m_active{false};    // the stream is set going
+    std::atomic<bool> m_failed{false};    // for good: the device is replaced
+    std::size_t m_silence = 0;            // the stream's thread's: frames of silence since the last tone frame
 
     static const pw_stream_events s_events;
 };

@@ -2,7 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "tone/web/WebAudioDevice.h"
 
+#include "tone/Synth.h"
+#include "tone/Tone.h"
+#include "tone/ToneSource.h"
+
 #include <emscripten.h>
+
+#include <vector>
 
 namespace vornaby::tone {
 namespace {
@@ -12,9 +18,10 @@ EM_JS(int, AudioRate, (), { return VornabyAudio.rate(); });
 EM_JS(int, AudioPlay, (const float* frames, int count, int rate), {
     return VornabyAudio.play(HEAPF32.subarray(frames >> 2, (frames >> 2) + count), rate);
 });
-EM_JS(void, AudioFade, (int id, int rampFrames), { VornabyAudio.fade(id, rampFrames); });
-// 0: playing, 1: heard, 2: failed (no clock, or a fade not heard in time).
-EM_JS(int, AudioProgress, (int id), { return VornabyAudio.progress(id); });
+EM_JS(void, AudioFade, (int id, const float* gains, int count), {
+    VornabyAudio.fade(id, HEAPF32.slice(gains >> 2, (gains >> 2) + count));
+});
+EM_JS(double, AudioHeard, (int id), { return VornabyAudio.heard(id); });
 EM_JS(void, AudioRelease, (int id), { VornabyAudio.release(id); });
 // clang-format on
 
@@ -27,58 +34,64 @@ std::unique_ptr<SoundDevice> ChooseSoundDevice()
 
 WebAudioDevice::~WebAudioDevice()
 {
-    if (m_playing != 0)
-        AudioRelease(m_playing);
+    Release();
 }
 
-std::uint32_t WebAudioDevice::Begin()
+void WebAudioDevice::Release()
 {
     if (m_playing != 0)
         AudioRelease(m_playing);
     m_playing = 0;
+    m_source = nullptr;
+}
+
+void WebAudioDevice::Prepare()
+{
+    (void)AudioRate();
+}
+
+bool WebAudioDevice::Start(std::shared_ptr<ToneSource> source)
+{
+    Release();
     const int rate = AudioRate();
     if (rate <= 0) {
         ReportSoundFailure("the browser gives no audio output");
-        return 0;
+        return false;
     }
-    m_rate = static_cast<std::uint32_t>(rate);
-    return m_rate;
-}
-
-bool WebAudioDevice::Write(std::span<const float> frames)
-{
-    if (frames.empty())
-        return true;
-    if (m_playing != 0 || m_rate == 0)
-        return false; // one piece a tone
-    m_playing = AudioPlay(frames.data(), static_cast<int>(frames.size()), static_cast<int>(m_rate));
-    if (m_playing == 0)
+    if (!source->Open(static_cast<std::uint32_t>(rate)))
+        return true; // not sounded at this rate: over already
+    std::vector<float> frames(source->TotalFrames());
+    frames.resize(source->Pull(frames));
+    m_playing = AudioPlay(frames.data(), static_cast<int>(frames.size()), rate);
+    if (m_playing == 0) {
         ReportSoundFailure("the browser's audio takes no tone");
-    return m_playing != 0;
-}
-
-SoundDevice::Progress WebAudioDevice::Poll()
-{
-    switch (m_playing == 0 ? 1 : AudioProgress(m_playing)) {
-    case 0: return Progress::Playing;
-    case 1: return Progress::Heard;
-    default: ReportSoundFailure("the browser's audio stopped taking frames"); return Progress::Failed;
+        return false;
     }
-}
-
-bool WebAudioDevice::Drain()
-{
-    Progress progress;
-    while ((progress = Poll()) == Progress::Playing)
-        emscripten_sleep(10);
-    return progress == Progress::Heard;
-}
-
-bool WebAudioDevice::FadeOut(std::uint64_t rampFrames)
-{
-    if (m_playing != 0)
-        AudioFade(m_playing, static_cast<int>(rampFrames));
+    m_source = source.get();
+    m_faded = false;
     return true;
+}
+
+void WebAudioDevice::Poll(ToneSource& source)
+{
+    if (&source != m_source)
+        return;
+    if (source.FadeAsked() && !m_faded) {
+        // The synthesiser's own fall, from where the output has got to.
+        m_faded = true;
+        const std::uint64_t ramp = RampFrames(source.TotalFrames(), source.Rate());
+        std::vector<float> gains(ramp);
+        for (std::uint64_t i = 0; i < ramp; ++i)
+            gains[i] = static_cast<float>(RampGain(ramp - 1 - i, ramp));
+        AudioFade(m_playing, gains.data(), static_cast<int>(gains.size()));
+    }
+    const double heard = AudioHeard(m_playing);
+    if (heard < 0)
+        source.Fail();
+    else
+        source.Heard(static_cast<std::uint64_t>(heard));
+    if (source.Over())
+        Release();
 }
 
 } // namespace vornaby::tone

@@ -2,14 +2,11 @@
 // SPDX-License-Identifier: MIT
 // The page's sound: one AudioContext at the output's own rate; a tone is the
 // synthesiser's frames in an AudioBuffer, played sample for sample by an
-// AudioBufferSourceNode through a gain that only a fade ever moves.
+// AudioBufferSourceNode through a gain that only a fade ever moves. The
+// program asks how far each tone has been heard, and gives up on one whose
+// output stands still, as on any other device.
 var VornabyAudio = (() => {
   "use strict";
-  // A tone that has not moved the context's clock on for this long (no
-  // output, or a context the browser keeps suspended) is given up, as a
-  // device that takes no frame is; a fade not heard in time likewise.
-  const kGiveUpMs = 1500;
-  const kFadeGiveUpMs = 500;
   const kRenderAheadS = 0.03;
   const kUnreportedLagS = 0.08;
   let context = null;
@@ -73,14 +70,6 @@ var VornabyAudio = (() => {
       VornabyPage.wake();
   }
 
-  // The raised-cosine fall of the synthesiser's own ramp, as gain values.
-  function fall(frames) {
-    const curve = new Float32Array(Math.max(2, frames));
-    for (let i = 0; i < curve.length; ++i)
-      curve[i] = 0.5 * (1 + Math.cos(Math.PI * i / (curve.length - 1)));
-    return curve;
-  }
-
   return {
     // A sound may start only once the user has acted on the page.
     allow() {
@@ -104,8 +93,8 @@ var VornabyAudio = (() => {
       const gain = audio.createGain();
       source.connect(gain).connect(audio.destination);
       const id = nextId++;
-      const tone = { source, gain, rate, ended: false, fadedAt: 0, clock: audio.currentTime,
-                     movedAt: performance.now(), startedAt: 0, endsAt: 0, frames: frames.length };
+      const tone = { source, gain, rate, ended: false, faded: false, startedAt: 0, endsAt: 0,
+                     frames: frames.length };
       source.onended = () => awaitHeard(tone);
       tone.startedAt = audio.currentTime;
       tone.endsAt = tone.startedAt + frames.length / rate;
@@ -113,11 +102,12 @@ var VornabyAudio = (() => {
       tones.set(id, tone);
       return id;
     },
-    fade(id, rampFrames) {
+    // gains: the synthesiser's fall, one value a frame.
+    fade(id, gains) {
       const tone = tones.get(id);
-      if (!tone || tone.fadedAt || tone.ended)
+      if (!tone || tone.faded || tone.ended)
         return;
-      tone.fadedAt = performance.now();
+      tone.faded = true;
       // One ramp from where the tone has got to; a tone already ending is left
       // as it is. The browser renders ahead of currentTime: a fade set for a
       // moment it has already rendered would begin part-way down its curve,
@@ -125,24 +115,23 @@ var VornabyAudio = (() => {
       // later.
       const at = context.currentTime + Math.max(kRenderAheadS, context.baseLatency || 0);
       const left = tone.startedAt + tone.frames / tone.rate - at;
-      const ramp = rampFrames / tone.rate;
-      if (left <= ramp)
+      const ramp = gains.length / tone.rate;
+      if (left <= ramp || gains.length < 2)
         return;
-      tone.gain.gain.setValueCurveAtTime(fall(rampFrames), at, ramp);
+      tone.gain.gain.setValueCurveAtTime(gains, at, ramp);
       tone.source.stop(at + ramp);
       tone.endsAt = at + ramp;
     },
-    // 0 while the tone plays, 1 once it has been heard, 2 when it is given up.
-    progress(id) {
+    // The tone's frames the output has played: all of them once it has ended
+    // (a faded one included); -1 for a tone the page does not know.
+    heard(id) {
       const tone = tones.get(id);
-      if (!tone || tone.ended)
-        return 1;
-      const now = performance.now();
-      if (context.currentTime !== tone.clock) {
-        tone.clock = context.currentTime;
-        tone.movedAt = now;
-      }
-      return now - tone.movedAt > kGiveUpMs || (tone.fadedAt && now - tone.fadedAt > kFadeGiveUpMs) ? 2 : 0;
+      if (!tone)
+        return -1;
+      if (tone.ended)
+        return tone.frames;
+      const played = Math.floor((outputTime(context) - tone.startedAt) * tone.rate);
+      return Math.max(0, Math.min(tone.frames - 1, played));
     },
     // The program is done with the tone: one still sounding (fading) plays out.
     release(id) {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "tone/windows/WasapiDevice.h"
 
+#include "tone/ToneSource.h"
+
 #include <initguid.h>
 #include <mmdeviceapi.h>
 #include <mmreg.h>
@@ -51,7 +53,6 @@ void WasapiDevice::Close()
     if (m_client && m_started)
         m_client->Stop();
     m_started = false;
-    m_inTone = false;
     m_clock.Reset();
     m_render.Reset();
     m_client.Reset();
@@ -62,7 +63,7 @@ void WasapiDevice::Close()
     m_written = 0;
 }
 
-bool WasapiDevice::Open()
+bool WasapiDevice::Connect()
 {
     ComPtr<IMMDeviceEnumerator> enumerator;
     HRESULT hr = CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_ALL, IID_PPV_ARGS(&enumerator));
@@ -120,14 +121,14 @@ bool WasapiDevice::Open()
     return true;
 }
 
-std::uint32_t WasapiDevice::Begin()
+std::uint32_t WasapiDevice::Open()
 {
     // Tones run on worker threads; each joins the process's multithreaded
     // apartment, where the stream's objects live.
     (void)CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     if (m_lost)
         return 0;
-    if (!m_client && !Open())
+    if (!m_client && !Connect())
         return 0;
     return m_rate;
 }
@@ -140,79 +141,62 @@ std::uint64_t WasapiDevice::PlayedFrames() const
     return position * m_rate / m_clockFrequency;
 }
 
-bool WasapiDevice::Write(std::span<const float> frames)
+void WasapiDevice::Play(ToneSource& source)
 {
-    if (!m_client)
-        return false;
-    while (!frames.empty()) {
-        UINT32 padding = 0;
-        if (const HRESULT hr = m_client->GetCurrentPadding(&padding); FAILED(hr))
-            return Fail("the stream failed", hr);
-        // A tone's first frames follow whatever the endpoint has played
-        // since the last one: on an endpoint whose clock also counts the
-        // silence it played while starved, the tone's end lies that much
-        // further on.
-        if (!m_inTone) {
-            m_written = std::max(m_written, PlayedFrames() + padding);
-            m_inTone = true;
-        }
-        const std::size_t room = m_bufferFrames - padding;
-        if (room == 0) {
-            if (WaitForSingleObject(m_event, kStallMs) == WAIT_TIMEOUT)
-                return Fail("the endpoint takes no frames");
-            continue;
-        }
-        const std::size_t n = std::min(room, frames.size());
-        BYTE* data = nullptr;
-        if (const HRESULT hr = m_render->GetBuffer(static_cast<UINT32>(n), &data); FAILED(hr))
-            return Fail("no buffer to write", hr);
-        auto* out = reinterpret_cast<float*>(data);
-        for (std::size_t i = 0; i < n; ++i)
-            std::fill_n(out + i * m_channels, m_channels, frames[i]);
-        m_render->ReleaseBuffer(static_cast<UINT32>(n), 0);
-        m_written += n;
-        frames = frames.subspan(n);
-        // Playing starts with the first frames, not once the buffer is full.
-        if (!m_started) {
-            if (const HRESULT hr = m_client->Start(); FAILED(hr))
-                return Fail("cannot play", hr);
-            m_started = true;
-        }
+    UINT32 padding = 0;
+    if (const HRESULT hr = m_client->GetCurrentPadding(&padding); FAILED(hr)) {
+        Fail("the stream failed", hr);
+        return source.Fail();
     }
-    return true;
-}
-
-bool WasapiDevice::Drain()
-{
-    if (!m_client)
-        return false;
-    // Done once the clock has passed the last frame: releasing the stream
-    // earlier would drop what is still queued. The clock may run
-    // ahead of what has been heard (Wine's does, by up to 24 ms through
-    // PulseAudio), so 50 ms of silence follow the tone and the clock must pass
-    // them too. Given up when
-    // the clock stands still for as long as a stall may last.
-    const std::vector<float> tail(std::min<std::size_t>(m_bufferFrames, m_rate / 20), 0.0f);
-    if (!Write(tail))
-        return false;
-    std::uint64_t played = PlayedFrames();
-    auto lastProgress = std::chrono::steady_clock::now();
-    while (played < m_written) {
-        WaitForSingleObject(m_event, 5);
-        const std::uint64_t now = PlayedFrames();
-        if (now != played) {
-            played = now;
-            lastProgress = std::chrono::steady_clock::now();
-        } else if (std::chrono::steady_clock::now() - lastProgress > std::chrono::milliseconds(kStallMs)) {
-            return Fail("the endpoint does not finish the tone");
+    // A tone's first frames follow whatever the endpoint has played since the
+    // last one: on an endpoint whose clock also counts the silence it played
+    // while starved, the tone's end lies that much further on.
+    const std::uint64_t start = std::max(m_written, PlayedFrames() + padding);
+    m_written = start;
+    // The clock may run ahead of what has been heard (Wine's does, by up to
+    // 24 ms through PulseAudio): a frame counts as heard once the clock is
+    // 50 ms past it, with silence written after the tone for the clock to pass.
+    const std::uint64_t lead = std::min<std::uint64_t>(m_bufferFrames, m_rate / 20);
+    m_frames.resize(m_bufferFrames);
+    for (;;) {
+        const std::uint64_t played = PlayedFrames();
+        source.Heard(played > start + lead ? played - start - lead : 0);
+        if (source.Over())
+            break;
+        if (const HRESULT hr = m_client->GetCurrentPadding(&padding); FAILED(hr)) {
+            Fail("the stream failed", hr);
+            return source.Fail();
         }
+        if (const UINT32 room = m_bufferFrames - padding; room > 0) {
+            BYTE* data = nullptr;
+            if (const HRESULT hr = m_render->GetBuffer(room, &data); FAILED(hr)) {
+                Fail("no buffer to write", hr);
+                return source.Fail();
+            }
+            (void)source.Pull(std::span(m_frames).first(room));
+            auto* out = reinterpret_cast<float*>(data);
+            for (std::size_t i = 0; i < room; ++i)
+                std::fill_n(out + i * m_channels, m_channels, m_frames[i]);
+            m_render->ReleaseBuffer(room, 0);
+            m_written += room;
+            // Playing starts with the first frames, not once the buffer is full.
+            if (!m_started) {
+                if (const HRESULT hr = m_client->Start(); FAILED(hr)) {
+                    Fail("cannot play", hr);
+                    return source.Fail();
+                }
+                m_started = true;
+            }
+        }
+        WaitForSingleObject(m_event, kWaitSliceMs);
     }
-    // The stream plays on, starved, until the next tone: stopping it and
-    // starting it again cost every later tone 20 to 30 ms before its first
-    // frame was heard (through Wine's PulseAudio driver, where a stream
-    // stopped and started again also grew its latency with every tone).
-    m_inTone = false;
-    return true;
+    // Given up: the stream is opened afresh. Otherwise it plays on, starved,
+    // until the next tone: stopping it and starting it again cost every later
+    // tone 20 to 30 ms before its first frame was heard (through Wine's
+    // PulseAudio driver, where a stream stopped and started again also grew
+    // its latency with every tone).
+    if (source.Now() == ToneSource::State::GivenUp)
+        Fail("the endpoint takes no frames");
 }
 
 } // namespace vornaby::tone

@@ -7,34 +7,31 @@
 // clock has passed its last frame: releasing or stopping a stream earlier
 // drops what is still queued.
 
-#include "tone/SoundDevice.h"
+#include "tone/WritingDevice.h"
 
 #include <windows.h>
 #include <audioclient.h>
 #include <wrl/client.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace vornaby::tone {
 
-class WasapiDevice final : public SoundDevice {
+class WasapiDevice final : public WritingDevice {
 public:
     WasapiDevice() = default;
     ~WasapiDevice() override;
     WasapiDevice(const WasapiDevice&) = delete;
     WasapiDevice& operator=(const WasapiDevice&) = delete;
 
-    [[nodiscard]] std::uint32_t Begin() override;
-    [[nodiscard]] bool Write(std::span<const float> frames) override;
-    [[nodiscard]] bool Drain() override;
     [[nodiscard]] bool Lost() const override { return m_lost; }
     [[nodiscard]] std::string Name() const override { return "WASAPI"; }
 
-    // How long the endpoint may take no frame before a tone is given up.
-    static constexpr unsigned kStallMs = 1000;
-
 private:
-    bool Open();
+    [[nodiscard]] std::uint32_t Open() override;
+    void Play(ToneSource& source) override;
+    bool Connect();
     void Close();
     // Reports what failed, with the result code where a call returned one
     // (S_OK: none), and closes the stream.
@@ -51,8 +48,8 @@ private:
     std::uint32_t m_bufferFrames = 0;
     std::uint64_t m_written = 0; // frames written since the stream started
     std::uint64_t m_clockFrequency = 0;
+    std::vector<float> m_frames;
     bool m_started = false;
-    bool m_inTone = false; // frames of a tone written since the last drain
     bool m_lost = false; // the endpoint went away: a new device is chosen
 };
 

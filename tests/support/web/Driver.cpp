@@ -416,11 +416,6 @@ bool AnyTopLevelWindow()
     return Call("anyWindow") == "1";
 }
 
-bool TonesWrittenWhole()
-{
-    return true;
-}
-
 void ArmWatchdog(const std::string& testCase, int seconds)
 {
     Call("arm", testCase, seconds);
