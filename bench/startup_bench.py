@@ -158,12 +158,12 @@ def web_figures():
     loads = []
     for n in range(6):
         if n:
-            page.driver.get(f"{site.url}?load={n}")
+            page.browser.get(f"{site.url}?load={n}")
         # Paint timing is reported once the frame is on the screen.
         deadline = time.monotonic() + 5
         entries = None
         while entries is None and time.monotonic() < deadline:
-            entries = page.driver.execute_script(
+            entries = page.script(
                 "const paint = performance.getEntriesByName('first-contentful-paint')[0];"
                 "const shown = performance.getEntriesByName('vornaby-window-shown')[0];"
                 "return paint && shown ? [paint.startTime, shown.startTime] : null;")
