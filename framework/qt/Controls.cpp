@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "framework/qt/Controls.h"
 
+#include <QKeyEvent>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
@@ -68,6 +70,24 @@ void FocusAndSelect(QWidget* control)
         edit->selectAll();
     else if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
         combo->lineEdit()->selectAll();
+}
+
+KeyStroke StrokeOf(const QKeyEvent& key)
+{
+    KeyStroke stroke;
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: stroke.key = KeyName::Enter; break;
+    case Qt::Key_Escape: stroke.key = KeyName::Escape; break;
+    case Qt::Key_F4: stroke.key = KeyName::F4; break;
+    case Qt::Key_F10: stroke.key = KeyName::F10; break;
+    case Qt::Key_Menu: stroke.key = KeyName::ContextMenu; break;
+    default: break;
+    }
+    stroke.shift = key.modifiers() & Qt::ShiftModifier;
+    stroke.control = key.modifiers() & Qt::ControlModifier;
+    stroke.alt = key.modifiers() & Qt::AltModifier;
+    return stroke;
 }
 
 } // namespace fw

@@ -5,8 +5,11 @@
 // Qt's widgets; these helpers speak to them by kind, so the rest of the
 // framework deals in controls, not widget classes.
 
+#include "framework/Keys.h"
+
 #include <QString>
 
+class QKeyEvent;
 class QSlider;
 class QWidget;
 
@@ -37,5 +40,8 @@ void SetTextOf(QWidget* control, const QString& text);
 // Keyboard focus to the control; an edit field (or a combo box's field) gets
 // all its text selected, ready to be typed over.
 void FocusAndSelect(QWidget* control);
+
+// A key press as the framework's core reads it.
+[[nodiscard]] KeyStroke StrokeOf(const QKeyEvent& key);
 
 } // namespace fw

@@ -40,11 +40,6 @@ int ScrollCodeOf(int sliderAction)
     }
 }
 
-bool IsEnterKey(int key)
-{
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 } // namespace
 
 Window::Window(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* owner)
@@ -128,19 +123,22 @@ void Window::FocusFirstTabStop()
 
 bool Window::HandleDialogKey(QWidget* focus, QKeyEvent* key)
 {
-    if (key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
-        return false;
-    if (IsEnterKey(key->key()) || key->key() == Qt::Key_Escape) {
-        const bool enter = key->key() != Qt::Key_Escape;
+    const DialogKeyAction action = DialogKeyOf(StrokeOf(*key));
+    switch (action) {
+    case DialogKeyAction::Enter:
+    case DialogKeyAction::Escape: {
         auto* button = qobject_cast<QPushButton*>(focus);
-        m_dialog.PressDialogKey(enter ? CDialog::DialogKey::Enter : CDialog::DialogKey::Escape,
+        m_dialog.PressDialogKey(action == DialogKeyAction::Escape ? CDialog::DialogKey::Escape
+                                                                  : CDialog::DialogKey::Enter,
                                 button ? ControlId(button) : 0);
         return true;
     }
-    if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+    case DialogKeyAction::WindowMenu: {
         QWidget* at = focus ? focus : this;
         ShowWindowMenu(at->mapToGlobal(at->rect().center()));
         return true;
+    }
+    case DialogKeyAction::None: break;
     }
     return false;
 }

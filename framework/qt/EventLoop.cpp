@@ -5,6 +5,7 @@
 // them again through the window system's own entry.
 #include "framework/EventLoop.h"
 #include "framework/Wait.h"
+#include "framework/qt/Controls.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -34,10 +35,7 @@ InputKind KindOf(const QEvent& event)
     case QEvent::Close:
         return InputKind::Close;
     case QEvent::KeyPress: {
-        const auto& key = static_cast<const QKeyEvent&>(event);
-        if (key.key() == Qt::Key_Escape && !(key.modifiers() & ~Qt::KeypadModifier))
-            return InputKind::Close;
-        return InputKind::Input;
+        return AsksToClose(StrokeOf(static_cast<const QKeyEvent&>(event))) ? InputKind::Close : InputKind::Input;
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

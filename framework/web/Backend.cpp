@@ -8,6 +8,7 @@
 #include "framework/DialogUnits.h"
 #include "framework/EventLoop.h"
 #include "framework/WinApp.h"
+#include "framework/Keys.h"
 #include "framework/web/WebPage.h"
 #include "framework/web/WebResources.h"
 
@@ -92,8 +93,30 @@ EM_JS(int, JsPrompt, (const char* text, const char* title), {
     return VornabyPage.prompt(UTF8ToString(text), UTF8ToString(title));
 });
 EM_JS(int, JsPromptOpen, (int id), { return VornabyPage.promptOpen(id) ? 1 : 0; });
+EM_JS(void, JsSetDialogKeys, (const char* keys), { VornabyPage.setDialogKeys(JSON.parse(UTF8ToString(keys))); });
 EM_JS(void, JsDeliverHeld, (int token), { VornabyPage.deliver(token); });
 // clang-format on
+
+// The core's rule for the dialog's keys, as a table the page looks keys up in
+// (see page.dialogKeys): by the browser's key name, then by Shift, Control
+// and Alt.
+void TellDialogKeys()
+{
+    const std::pair<const char*, KeyName> names[] = {{"Enter", KeyName::Enter}, {"Escape", KeyName::Escape},
+                                                     {"F4", KeyName::F4}, {"F10", KeyName::F10},
+                                                     {"ContextMenu", KeyName::ContextMenu}};
+    std::string table = "{";
+    for (const auto& [name, key] : names) {
+        table += std::string(table.size() > 1 ? "," : "") + "\"" + name + "\":\"";
+        for (int modifiers = 0; modifiers < 8; ++modifiers) {
+            const KeyStroke stroke{key, (modifiers & 1) != 0, (modifiers & 2) != 0, (modifiers & 4) != 0};
+            table += static_cast<char>('0' + static_cast<int>(DialogKeyOf(stroke)));
+            table += AsksToClose(stroke) ? '1' : '0';
+        }
+        table += "\"";
+    }
+    JsSetDialogKeys((table + "}").c_str());
+}
 
 const BackendResources* Resources()
 {
@@ -205,6 +228,8 @@ void DispatchPageEvent(const PageEvent& event)
 
 Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner)
 {
+    static const bool toldKeys = (TellDialogKeys(), true);
+    (void)toldKeys;
     const BackendResources* resources = Resources();
     if (!resources)
         return nullptr;

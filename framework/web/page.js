@@ -27,9 +27,29 @@ var VornabyPage = (() => {
     longPress: null,    // a touch held on the window's background, until it opens the menu
     wake: null,
     commands: { close: 0xF060, minimize: 0xF020 },
+    // What the dialog makes of a key, as the program decides it: for each key,
+    // by Shift (1), Control (2) and Alt (4), the action (0 none, 1 Enter,
+    // 2 Escape, 3 the window menu) and whether it asks to close (1).
+    dialogKeys: {},
     iconBase: "icons/vornaby-",
     texts: { close: "&Close", minimize: "Mi&nimize", restore: "&Restore", windowMenu: "Window menu", ok: "OK" },
   };
+
+  const Action = { None: 0, Enter: 1, Escape: 2, WindowMenu: 3 };
+  function dialogKeyOf(key, shift, control, alt) {
+    const row = page.dialogKeys[key];
+    const at = 2 * ((shift ? 1 : 0) | (control ? 2 : 0) | (alt ? 4 : 0));
+    return row ? { action: Number(row[at]), close: row[at + 1] === "1" } : { action: Action.None, close: false };
+  }
+
+  function dialogKeyOfEvent(e) {
+    return dialogKeyOf(e.key, e.shiftKey, e.ctrlKey || e.metaKey, e.altKey);
+  }
+
+  function postDialogKey(win, key) {
+    post({ type: Type.DialogKey, kind: key.close ? Kind.Close : Kind.Input, window: win.handle,
+           code: key.action === Action.Escape ? 1 : 0, id: focusedButton(win) });
+  }
 
   function post(event) {
     (page.immediate || page.queue).push(event);
@@ -417,7 +437,7 @@ var VornabyPage = (() => {
       }
     } else if (focus && (focus.tagName === "BUTTON" || focus.type === "checkbox") && record.key === " ") {
       focus.click();
-    } else if (record.key === "ContextMenu" || (record.key === "F10" && record.shift)) {
+    } else if (dialogKeyOf(record.key, record.shift, record.control, record.alt).action === Action.WindowMenu) {
       if (win) {
         openWindowMenuOver(win, focus);
       }
@@ -447,9 +467,9 @@ var VornabyPage = (() => {
       e.preventDefault();
       e.stopImmediatePropagation();
       if (e.type === "keydown") {
-        if (e.key === "Escape" || e.key === "Enter") {
-          post({ type: Type.DialogKey, kind: e.key === "Escape" ? Kind.Close : Kind.Input, window: win.handle,
-                 code: e.key === "Escape" ? 1 : 0, id: focusedButton(win) });
+        const key = dialogKeyOfEvent(e);
+        if (key.action === Action.Enter || key.action === Action.Escape) {
+          postDialogKey(win, key);
         } else if (!["Shift", "Control", "Alt", "Meta"].includes(e.key)) {
           post(keepHeld(win, e));
         }
@@ -468,18 +488,17 @@ var VornabyPage = (() => {
     if (win.menu)
       return; // the menu's own keys
     if (e.type === "keydown") {
-      const enter = e.key === "Enter" && !e.altKey && !e.ctrlKey && !e.metaKey;
+      const key = dialogKeyOfEvent(e);
       if (!e.ctrlKey && !e.metaKey && comboKey(win, e.target, { key: e.key, alt: e.altKey })) {
         e.preventDefault();
         e.stopImmediatePropagation();
-      } else if (enter || e.key === "Escape") {
+      } else if (key.action === Action.Enter || key.action === Action.Escape) {
         // The dialog's keys are the program's: Enter means OK or the focused
         // button, Escape Cancel (the page's own <dialog> would just close).
         e.preventDefault();
         e.stopImmediatePropagation();
-        post({ type: Type.DialogKey, kind: enter ? Kind.Input : Kind.Close, window: win.handle,
-               code: enter ? 0 : 1, id: focusedButton(win) });
-      } else if (e.key === "ContextMenu" || (e.key === "F10" && e.shiftKey)) {
+        postDialogKey(win, key);
+      } else if (key.action === Action.WindowMenu) {
         e.preventDefault();
         openWindowMenuOver(win, document.activeElement);
       } else if (e.key === "Tab" && !e.altKey && !e.ctrlKey && !e.metaKey) {
@@ -596,6 +615,9 @@ var VornabyPage = (() => {
   window.addEventListener("resize", fitToScreen);
 
   const api = {
+    setDialogKeys(keys) {
+      page.dialogKeys = keys;
+    },
     configure(close, minimize, restore, texts) {
       page.commands = { close, minimize, restore };
       Object.assign(page.texts, texts);

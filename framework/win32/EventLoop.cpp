@@ -5,6 +5,7 @@
 // keyboard's state of that moment, and dispatches them again later as the
 // loop dispatches fresh ones.
 #include "framework/EventLoop.h"
+#include "framework/Keys.h"
 #include "framework/Wait.h"
 
 #include "framework/win32/Win32Window.h"
@@ -20,13 +21,28 @@ bool IsKey(UINT message)
     return message >= WM_KEYFIRST && message <= WM_KEYLAST;
 }
 
+KeyStroke StrokeOf(const MSG& message)
+{
+    KeyStroke stroke;
+    switch (message.wParam) {
+    case VK_RETURN: stroke.key = KeyName::Enter; break;
+    case VK_ESCAPE: stroke.key = KeyName::Escape; break;
+    case VK_F4: stroke.key = KeyName::F4; break;
+    case VK_F10: stroke.key = KeyName::F10; break;
+    case VK_APPS: stroke.key = KeyName::ContextMenu; break;
+    default: break;
+    }
+    // The keyboard's state as the queue left it with this message.
+    stroke.shift = GetKeyState(VK_SHIFT) < 0;
+    stroke.control = GetKeyState(VK_CONTROL) < 0;
+    stroke.alt = message.message == WM_SYSKEYDOWN && GetKeyState(VK_MENU) < 0;
+    return stroke;
+}
+
 InputKind KindOf(const MSG& message)
 {
     // Escape in a dialog, Alt+F4: the user asks the window to close.
-    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE &&
-        GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0)
-        return InputKind::Close;
-    if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4)
+    if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && AsksToClose(StrokeOf(message)))
         return InputKind::Close;
     if (IsKey(message.message) || (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) ||
         (message.message >= WM_NCMOUSEMOVE && message.message <= WM_NCXBUTTONDBLCLK))

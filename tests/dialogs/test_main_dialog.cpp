@@ -345,6 +345,47 @@ TEST_CASE_FIXTURE(Desk, "Enter, Escape and the close box")
     }
 }
 
+TEST_CASE_FIXTURE(Desk, "the dialog's keys with modifiers")
+{
+    // As Windows' dialog manager takes them: Enter and Escape are the
+    // dialog's whatever Shift or Control is held; during a tone Escape, so
+    // held, still asks to close and fades the tone.
+    struct Row {
+        Key key;
+        bool shift, control, duringTone;
+        int result;
+    };
+    for (const Row& row : {
+             Row{Key::Escape, true, false, false, IDCANCEL},
+             Row{Key::Return, false, true, false, IDOK},
+             Row{Key::Escape, true, false, true, IDCANCEL},
+             Row{Key::Escape, false, true, true, IDCANCEL},
+         }) {
+        INFO(int(row.key) << (row.shift ? " shift" : "") << (row.control ? " control" : "")
+                          << (row.duringTone ? " during a tone" : ""));
+        ToneRecorder recorder(Pace::RealTime);
+        ProbeDlg dialog;
+        const int ended = RunModal(dialog, [&](Window w) {
+            Type(w, IDC_PRESET, "440");
+            if (row.duringTone) {
+                Click(w, IDC_ADVANCED);
+                Type(w, IDC_DURATION, "3000");
+                After(300, [&] { Stroke(w, row.key, row.shift, row.control); });
+                Click(w, IDC_PLAY);
+            } else {
+                Focus(w, IDC_PRESET);
+                Stroke(w, row.key, row.shift, row.control);
+            }
+            REQUIRE(WaitUntil([&] { return !Visible(w); }, 3000));
+        });
+        REQUIRE(ended == row.result);
+        if (row.duringTone) {
+            REQUIRE(recorder.tones.size() == 1);
+            REQUIRE(recorder.tones[0].DurationMs() < 2000);
+        }
+    }
+}
+
 TEST_CASE_FIXTURE(Desk, "the check box switches the controls and the tab order")
 {
     ToneRecorder recorder;
