@@ -140,4 +140,21 @@ void CMenu::AppendItem(unsigned command, std::string_view text)
     backend::AppendWindowMenu(m_window, command, text);
 }
 
+std::vector<CMenu::Item> WindowMenuItems(const CMenu& program, bool minimizeBox, bool minimized)
+{
+    std::vector<CMenu::Item> items;
+    if (minimized)
+        items.push_back({SC_RESTORE, backend::Translate("WindowMenu", "&Restore")});
+    else if (minimizeBox)
+        items.push_back({SC_MINIMIZE, backend::Translate("WindowMenu", "Mi&nimize")});
+    items.push_back({SC_CLOSE, backend::Translate("WindowMenu", "&Close")});
+    items.insert(items.end(), program.Items().begin(), program.Items().end());
+    return items;
+}
+
+std::string WindowMenuName()
+{
+    return backend::Translate("WindowMenu", "Window menu");
+}
+
 } // namespace fw

@@ -53,4 +53,28 @@ BaseUnits FitCaptions(BaseUnits base, std::span<const CaptionFit> captions)
     return base;
 }
 
+TemplateLayout LayOutTemplate(int widthDlu, int heightDlu, std::span<const TemplateControl> controls,
+                              BaseUnits fontUnits, bool mirrored)
+{
+    // Height of a combo box's field; the template's height for a combo box is
+    // the height with its list dropped down.
+    constexpr int kComboFieldDlu = 14;
+    std::vector<CaptionFit> captions;
+    for (const TemplateControl& control : controls)
+        captions.push_back({control.dlu.width, control.captionPixels});
+    TemplateLayout layout;
+    layout.base = FitCaptions(fontUnits, captions);
+    layout.client = DluToPixels({0, 0, widthDlu, heightDlu}, layout.base);
+    for (const TemplateControl& control : controls) {
+        Rect px = DluToPixels(control.dlu, layout.base);
+        layout.droppedHeights.push_back(control.comboBox ? px.height : 0);
+        if (control.comboBox)
+            px.height = DluToPixelsY(kComboFieldDlu, layout.base);
+        if (mirrored)
+            px.x = layout.client.width - px.x - px.width;
+        layout.controls.push_back(px);
+    }
+    return layout;
+}
+
 } // namespace fw

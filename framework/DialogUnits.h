@@ -6,6 +6,7 @@
 // average character width, one vertical unit an eighth of its height.
 
 #include <span>
+#include <vector>
 
 namespace fw {
 
@@ -53,5 +54,30 @@ struct CaptionMetrics {
 // control. The proportions of the template stay; only the scale changes.
 // Fonts whose letters run wide for their average width would clip otherwise.
 [[nodiscard]] BaseUnits FitCaptions(BaseUnits base, std::span<const CaptionFit> captions);
+
+// One control of a template, as the layout needs it: its rectangle in dialog
+// units (a combo box's with its list dropped down), the pixels its caption
+// needs (0 for none, see CaptionPixels), and whether it is a combo box.
+struct TemplateControl {
+    Rect dlu;
+    int captionPixels = 0;
+    bool comboBox = false;
+};
+
+// A template laid out in pixels: the client area, and each control's place
+// (a combo box's field alone) and, for a combo box, the height with its list
+// dropped down.
+struct TemplateLayout {
+    BaseUnits base;
+    Rect client;
+    std::vector<Rect> controls;
+    std::vector<int> droppedHeights;
+};
+
+// Lays a template out with the dialog font's base units, widened until every
+// caption fits (FitCaptions); mirrored, every control's place is read from the
+// right, for a language written right to left.
+[[nodiscard]] TemplateLayout LayOutTemplate(int widthDlu, int heightDlu, std::span<const TemplateControl> controls,
+                                            BaseUnits fontUnits, bool mirrored);
 
 } // namespace fw

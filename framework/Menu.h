@@ -35,4 +35,13 @@ private:
     std::vector<Item> m_items;
 };
 
+// The window menu as its user sees it, where the program shows it itself
+// (Windows shows its own): the window's own commands first, as a desktop's
+// window menu has them -- Restore while the window is minimised, otherwise
+// Minimize where it has a minimize box; then Close -- in the language in use,
+// then the program's items.
+[[nodiscard]] std::vector<CMenu::Item> WindowMenuItems(const CMenu& program, bool minimizeBox, bool minimized);
+// The menu's name, for screen readers.
+[[nodiscard]] std::string WindowMenuName();
+
 } // namespace fw

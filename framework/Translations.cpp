@@ -37,4 +37,9 @@ bool ReadsRightToLeft(std::span<const Translation> table, std::string_view langu
     return direction && std::string_view(direction) == "RTL";
 }
 
+Speech SpeechIn(std::span<const Translation> table, std::string_view language, bool asWritten)
+{
+    return {std::string(language), asWritten && ReadsRightToLeft(table, language)};
+}
+
 } // namespace fw

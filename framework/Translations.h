@@ -32,4 +32,15 @@ struct Translation {
 // Whether the language is written from right to left, as its translation says.
 [[nodiscard]] bool ReadsRightToLeft(std::span<const Translation> table, std::string_view language);
 
+// The language the program speaks, and whether its windows are mirrored.
+struct Speech {
+    std::string language = "en";
+    bool mirrored = false;
+};
+
+// Speaking language: its windows are mirrored where it is written from right
+// to left, unless they are to stay as written (asWritten false: a test's
+// check of the texts alone).
+[[nodiscard]] Speech SpeechIn(std::span<const Translation> table, std::string_view language, bool asWritten = true);
+
 } // namespace fw

@@ -183,15 +183,8 @@ void Window::ShowWindowMenu(const QPoint& globalPos)
     if (!items || m_openMenu)
         return;
     QMenu menu(this);
-    menu.setAccessibleName(QCoreApplication::translate("WindowMenu", "Window menu"));
-    // The window's own commands, as a window system's menu has them, then the
-    // program's.
-    std::vector<CMenu::Item> all;
-    if (HasMinimizeBox())
-        all.push_back({SC_MINIMIZE, QCoreApplication::translate("WindowMenu", "Mi&nimize").toStdString()});
-    all.push_back({SC_CLOSE, QCoreApplication::translate("WindowMenu", "&Close").toStdString()});
-    all.insert(all.end(), items->Items().begin(), items->Items().end());
-    for (const CMenu::Item& item : all) {
+    menu.setAccessibleName(QString::fromStdString(WindowMenuName()));
+    for (const CMenu::Item& item : WindowMenuItems(*items, HasMinimizeBox(), isMinimized())) {
         if (item.IsSeparator()) {
             menu.addSeparator();
             continue;

@@ -21,10 +21,6 @@ namespace fw {
 
 namespace {
 
-// Height of a combo box's field, in dialog units; the template's height for a
-// combo box is the height with its list dropped down.
-constexpr int kComboFieldDlu = 14;
-
 BaseUnits FontBaseUnits(const QFont& font)
 {
     const QFontMetricsF metrics(font);
@@ -67,23 +63,27 @@ void LayOutTemplate(QDialog& window)
     // it were pixels. Convert every rectangle with the base units of the
     // window's font, widened until every caption fits.
     const QList<QWidget*> controls = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    std::vector<CaptionFit> captions;
-    for (const QWidget* control : controls)
-        captions.push_back({control->width(), CaptionPixels(control)});
-    const BaseUnits base = FitCaptions(FontBaseUnits(window.font()), captions);
-
-    const Rect client = DluToPixels({0, 0, window.width(), window.height()}, base);
-    // Right-to-left languages read the window from the right: every control's
-    // place is mirrored (texts, check boxes and sliders turn by themselves).
-    const bool mirrored = window.layoutDirection() == Qt::RightToLeft;
-    for (QWidget* control : controls) {
+    std::vector<TemplateControl> placed;
+    for (const QWidget* control : controls) {
         const QRect dlu = control->geometry();
-        const Rect px = DluToPixels({dlu.x(), dlu.y(), dlu.width(), dlu.height()}, base);
-        QRect pixels(mirrored ? client.width - px.x - px.width : px.x, px.y, px.width, px.height);
+        placed.push_back({{dlu.x(), dlu.y(), dlu.width(), dlu.height()}, CaptionPixels(control),
+                          qobject_cast<const QComboBox*>(control) != nullptr});
+    }
+    // Right-to-left languages read the window from the right (texts, check
+    // boxes and sliders turn by themselves).
+    const TemplateLayout layout = fw::LayOutTemplate(window.width(), window.height(), placed,
+                                                     FontBaseUnits(window.font()),
+                                                     window.layoutDirection() == Qt::RightToLeft);
+    const Rect& client = layout.client;
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        QWidget* control = controls[i];
+        const Rect& px = layout.controls[static_cast<std::size_t>(i)];
+        QRect pixels(px.x, px.y, px.width, px.height);
         if (auto* combo = qobject_cast<QComboBox*>(control)) {
-            const int field = std::max(DluToPixelsY(kComboFieldDlu, base), combo->sizeHint().height());
+            const int field = std::max(px.height, combo->sizeHint().height());
             const int rowHeight = QFontMetrics(combo->font()).height() + 4;
-            combo->setMaxVisibleItems(std::max(1, (pixels.height() - field) / rowHeight));
+            combo->setMaxVisibleItems(
+                std::max(1, (layout.droppedHeights[static_cast<std::size_t>(i)] - field) / rowHeight));
             pixels.setHeight(field);
         }
         control->setGeometry(pixels);

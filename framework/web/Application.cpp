@@ -5,6 +5,7 @@
 
 #include "framework/Backend.h"
 #include "framework/EventLoop.h"
+#include "framework/Menu.h"
 #include "framework/Wait.h"
 #include "framework/web/WebPage.h"
 #include "framework/web/WebResources.h"
@@ -28,36 +29,31 @@ EM_JS(char*, JsLanguages, (), {
 EM_JS(void, JsSetLanguage, (const char* language, int rightToLeft), {
     VornabyPage.setLanguage(UTF8ToString(language), rightToLeft !== 0);
 });
-EM_JS(void, JsConfigure, (int close, int minimize, int restore, const char* closeText, const char* minimizeText,
-                          const char* restoreText, const char* menuText), {
+EM_JS(void, JsConfigure, (int close, int minimize, int restore, const char* closeText, const char* menuText), {
     VornabyPage.configure(close, minimize, restore, { close: UTF8ToString(closeText),
-        minimize: UTF8ToString(minimizeText), restore: UTF8ToString(restoreText), windowMenu: UTF8ToString(menuText) });
+        windowMenu: UTF8ToString(menuText) });
 });
 EM_JS(void, JsEnded, (), { VornabyPage.ended(); });
 // clang-format on
 
-std::string g_language = "en";
-bool g_mirrored = false;
+Speech g_speech;
 std::function<void()> g_firstShown;
 
 } // namespace
 
 bool LanguageMirrored()
 {
-    return g_mirrored;
+    return g_speech.mirrored;
 }
 
 void UseLanguage(const std::string& language, bool asWritten)
 {
     const BackendResources* resources = InstalledResources().backend;
-    g_language = language;
-    g_mirrored = asWritten && resources && ReadsRightToLeft(resources->translations, language);
-    JsSetLanguage(g_language.c_str(), g_mirrored);
-    // The window menu's own commands, in the language as well.
+    g_speech = SpeechIn(resources ? resources->translations : std::span<const Translation>(), language, asWritten);
+    JsSetLanguage(g_speech.language.c_str(), g_speech.mirrored);
+    // The caption's buttons and their names, in the language as well.
     JsConfigure(static_cast<int>(SC_CLOSE), static_cast<int>(SC_MINIMIZE), static_cast<int>(SC_RESTORE),
-                backend::Translate("WindowMenu", "&Close").c_str(), backend::Translate("WindowMenu", "Mi&nimize").c_str(),
-                backend::Translate("WindowMenu", "&Restore").c_str(),
-                backend::Translate("WindowMenu", "Window menu").c_str());
+                backend::Translate("WindowMenu", "&Close").c_str(), WindowMenuName().c_str());
 }
 
 void UseBrowserLanguage()
@@ -72,7 +68,7 @@ void UseBrowserLanguage()
 
 const std::string& Language()
 {
-    return g_language;
+    return g_speech.language;
 }
 
 void RunFirstShownAction()

@@ -9,6 +9,7 @@
 #include "framework/EventLoop.h"
 #include "framework/WinApp.h"
 #include "framework/Keys.h"
+#include "framework/Menu.h"
 #include "framework/web/WebPage.h"
 #include "framework/web/WebResources.h"
 
@@ -85,8 +86,8 @@ EM_JS(void, JsSetSlider, (int handle, int id, int position, int minimum, int max
 });
 EM_JS(void, JsFocusSelect, (int handle, int id), { VornabyPage.focusControl(handle, id, true); });
 EM_JS(void, JsFocusFirst, (int handle), { VornabyPage.focusFirst(handle); });
-EM_JS(void, JsAppendMenu, (int handle, int command, const char* text), {
-    VornabyPage.appendMenu(handle, command, UTF8ToString(text));
+EM_JS(void, JsSetWindowMenu, (int handle, const char* menus), {
+    VornabyPage.setWindowMenu(handle, JSON.parse(UTF8ToString(menus)));
 });
 EM_JS(void, JsSetIcon, (int handle), { VornabyPage.setIcon(handle); });
 EM_JS(int, JsPrompt, (const char* text, const char* title), {
@@ -123,9 +124,6 @@ const BackendResources* Resources()
     return InstalledResources().backend;
 }
 
-// Height of a combo box's field, in dialog units; the template's height for a
-// combo box is the height with its list dropped down.
-constexpr int kComboFieldDlu = 14;
 // What the page's controls draw beside a caption's text.
 constexpr int kCheckIndicatorPixels = 20;
 constexpr int kButtonMarginPixels = 16;
@@ -175,6 +173,17 @@ std::string FormText(const WebTemplate& form, const char* text)
 } // namespace
 
 } // namespace backend
+
+std::string JsonString(const std::string& text)
+{
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
 
 std::string TakePageText(char* text)
 {
@@ -226,6 +235,23 @@ void DispatchPageEvent(const PageEvent& event)
     }
 }
 
+static void TellWindowMenu(const Window& window)
+{
+    // The page is told the whole menu, as the core makes it, for the window as
+    // it is and minimised.
+    static const CMenu none;
+    const CMenu* program = window.dialog.GetSystemMenu();
+    auto list = [&](bool minimized) {
+        std::string out = "[";
+        for (const CMenu::Item& item : WindowMenuItems(program ? *program : none, window.form.minimizeBox, minimized))
+            out += (out.size() > 1 ? "," : "") + std::string("{\"command\":") + std::to_string(item.command) +
+                   ",\"text\":" + JsonString(item.text) + "}";
+        return out + "]";
+    };
+    JsSetWindowMenu(window.handle, ("{\"name\":" + JsonString(WindowMenuName()) + ",\"normal\":" + list(false) +
+                                     ",\"minimized\":" + list(true) + "}").c_str());
+}
+
 Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner)
 {
     static const bool toldKeys = (TellDialogKeys(), true);
@@ -240,38 +266,34 @@ Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner)
 
     double units[2] = {};
     JsBaseUnits(units);
-    BaseUnits base{units[0], units[1]};
     std::vector<std::string> texts;
-    std::vector<CaptionFit> captions;
+    std::vector<TemplateControl> placed;
     for (const WebControl& control : form->controls) {
         texts.push_back(FormText(*form, control.text));
         const CaptionMetrics measured{.textWidth = JsTextWidth(texts.back().c_str()),
-                                      .averageCharWidth = static_cast<int>(base.x + 0.5),
+                                      .averageCharWidth = static_cast<int>(units[0] + 0.5),
                                       .indicatorWidth = kCheckIndicatorPixels,
                                       .buttonMargins = kButtonMarginPixels};
         const bool captioned = control.kind != WebControlKind::Edit && control.kind != WebControlKind::ComboBox &&
                                control.kind != WebControlKind::Slider && !texts.back().empty();
-        captions.push_back({control.dlu.width, captioned ? CaptionPixels(CaptionKindOf(control.kind), measured) : 0});
+        placed.push_back({control.dlu, captioned ? CaptionPixels(CaptionKindOf(control.kind), measured) : 0,
+                          control.kind == WebControlKind::ComboBox});
     }
-    base = FitCaptions(base, captions);
+    // Right-to-left languages read the window from the right (the page turns
+    // texts and sliders itself).
+    const TemplateLayout layout =
+        LayOutTemplate(form->width, form->height, placed, {units[0], units[1]}, LanguageMirrored());
 
     static int nextHandle = 1;
     auto* window = new Window(dialog, *form, nextHandle++);
     Windows()[window->handle] = window;
-    const Rect client = DluToPixels({0, 0, form->width, form->height}, base);
-    window->client = {client.width, client.height};
-    JsCreateWindow(window->handle, FormText(*form, form->title).c_str(), client.width, client.height,
+    window->client = {layout.client.width, layout.client.height};
+    JsCreateWindow(window->handle, FormText(*form, form->title).c_str(), layout.client.width, layout.client.height,
                    owner ? owner->handle : 0, form->minimizeBox);
-    // Right-to-left languages read the window from the right: every
-    // control's place is mirrored (the page turns texts and sliders itself).
-    const bool mirrored = LanguageMirrored();
+    TellWindowMenu(*window);
     for (std::size_t i = 0; i < form->controls.size(); ++i) {
         const WebControl& control = form->controls[i];
-        Rect px = DluToPixels(control.dlu, base);
-        if (control.kind == WebControlKind::ComboBox)
-            px.height = DluToPixelsY(kComboFieldDlu, base);
-        if (mirrored)
-            px.x = client.width - px.x - px.width;
+        const Rect& px = layout.controls[i];
         std::string items;
         for (const char* item : control.items)
             items += (items.empty() ? "" : "\n") + std::string(item);
@@ -330,11 +352,12 @@ void DefaultSysCommand(Window* window, unsigned command)
         JsMinimize(window->handle, 0);
 }
 
-void AppendWindowMenu(Window* window, unsigned command, std::string_view text)
+void AppendWindowMenu(Window* window, unsigned, std::string_view)
 {
     if (window)
-        JsAppendMenu(window->handle, static_cast<int>(command), std::string(text).c_str());
+        TellWindowMenu(*window);
 }
+
 
 bool HasControl(Window* window, int id)
 {

@@ -17,6 +17,9 @@ namespace fw {
 // A text the page handed over (VornabyPage.copyOut), freed.
 [[nodiscard]] std::string TakePageText(char* text);
 
+// text as a JSON string, for the page to parse.
+[[nodiscard]] std::string JsonString(const std::string& text);
+
 // Runs the action WhenFirstShown was given, once, after the first window shows.
 void RunFirstShownAction();
 

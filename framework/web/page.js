@@ -32,7 +32,7 @@ var VornabyPage = (() => {
     // 2 Escape, 3 the window menu) and whether it asks to close (1).
     dialogKeys: {},
     iconBase: "icons/vornaby-",
-    texts: { close: "&Close", minimize: "Mi&nimize", restore: "&Restore", windowMenu: "Window menu", ok: "OK" },
+    texts: { close: "&Close", windowMenu: "Window menu", ok: "OK" },
   };
 
   const Action = { None: 0, Enter: 1, Escape: 2, WindowMenu: 3 };
@@ -121,12 +121,8 @@ var VornabyPage = (() => {
     const menu = document.createElement("div");
     menu.className = "vornaby-menu";
     menu.setAttribute("role", "menu");
-    menu.setAttribute("aria-label", page.texts.windowMenu);
-    // The window's own commands first, as a desktop's window menu has them.
-    const own = win.minimized ? [{ command: page.commands.restore, text: page.texts.restore }]
-      : win.minimizeBox ? [{ command: page.commands.minimize, text: page.texts.minimize }] : [];
-    const items = [...own, { command: page.commands.close, text: page.texts.close }, ...win.menuItems];
-    for (const item of items) {
+    menu.setAttribute("aria-label", win.menus.name);
+    for (const item of win.minimized ? win.menus.minimized : win.menus.normal) {
       if (item.command === 0) {
         const line = document.createElement("hr");
         line.setAttribute("role", "separator");
@@ -664,7 +660,8 @@ var VornabyPage = (() => {
       const client = element("div", "vornaby-client", dialog);
       client.style.width = `${width}px`;
       client.style.height = `${height}px`;
-      const win = { handle, element: dialog, client, title: titleText, icon, controls: new Map(), menuItems: [],
+      const win = { handle, element: dialog, client, title: titleText, icon, controls: new Map(),
+                    menus: { name: "", normal: [], minimized: [] },
                     menu: null, width, height: height + 24, owner: page.windows.get(ownerHandle) || null,
                     minimizeBox, combos: new Map() };
       icon.addEventListener("click", () => {
@@ -890,10 +887,11 @@ var VornabyPage = (() => {
       if (combo)
         combo.selected = index >= 0 && index < combo.items.length ? index : -1;
     },
-    appendMenu(handle, command, text) {
+    // The window menu as the program makes it: { name, normal, minimized }.
+    setWindowMenu(handle, menus) {
       const win = page.windows.get(handle);
       if (win)
-        win.menuItems.push({ command, text });
+        win.menus = menus;
     },
     setIcon(handle) {
       const win = page.windows.get(handle);

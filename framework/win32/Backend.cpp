@@ -88,12 +88,6 @@ void FillLists(Window& window)
     }
 }
 
-// The language the program speaks, and whether its windows are mirrored.
-struct Speech {
-    std::string language;
-    bool mirrored = false;
-};
-
 Speech& Spoken()
 {
     static Speech speech;
@@ -634,10 +628,9 @@ TextExtent MeasureText(HWND control, std::wstring_view text)
 
 void ChooseLanguage(std::string_view language, bool asWritten)
 {
-    backend::Speech& speech = backend::Spoken();
-    speech.language = language;
     const BackendResources* resources = backend::Resources();
-    speech.mirrored = asWritten && resources && ReadsRightToLeft(resources->translations, language);
+    const Speech& speech = backend::Spoken() =
+        SpeechIn(resources ? resources->translations : std::span<const Translation>(), language, asWritten);
     // Every window made from now on is laid out right to left, its controls with it.
     SetProcessDefaultLayout(speech.mirrored ? LAYOUT_RTL : 0);
 }

@@ -69,16 +69,6 @@ void RequireControl(Window window, int id)
     REQUIRE_MESSAGE(Call("exists", Handle(window), id) == "1", "no control " << id);
 }
 
-std::string Quoted(const std::string& text)
-{
-    std::string quoted = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\')
-            quoted += '\\';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
 
 // Has the runner make the input, then lets the program take what it made;
 // the runner's answer.
@@ -94,7 +84,7 @@ std::string Drive(const std::string& action)
 
 void ClickAt(const std::string& selector, int dx = 0)
 {
-    Drive("{\"do\": \"click\", \"selector\": " + Quoted(selector) + ", \"dx\": " + std::to_string(dx) + "}");
+    Drive("{\"do\": \"click\", \"selector\": " + fw::JsonString(selector) + ", \"dx\": " + std::to_string(dx) + "}");
 }
 
 const char* KeyName(Key key)
@@ -220,7 +210,7 @@ Accessible AccessibleOf(Window window, int id)
 {
     RequireControl(window, id);
     const std::string selector = Call("selector", Handle(window), id, "inner");
-    std::vector<std::string> read = Lines(Drive("{\"do\": \"accessible\", \"selector\": " + Quoted(selector) + "}") + "\n.");
+    std::vector<std::string> read = Lines(Drive("{\"do\": \"accessible\", \"selector\": " + fw::JsonString(selector) + "}") + "\n.");
     static const std::map<std::string, std::string> roles{
         {"button", "push button"}, {"checkbox", "check box"}, {"textbox", "text"}, {"slider", "slider"}};
     const auto role = roles.find(read.size() > 1 ? read[1] : "");
@@ -269,7 +259,7 @@ void Type(Window window, int id, const std::string& text)
     Call("selectAll", Handle(window), id);
     Drive("{\"do\": \"keys\", \"keys\": [\"Delete\"]}");
     if (!text.empty())
-        Drive("{\"do\": \"text\", \"text\": " + Quoted(text) + "}");
+        Drive("{\"do\": \"text\", \"text\": " + fw::JsonString(text) + "}");
 }
 
 void Focus(Window window, int id)
@@ -319,7 +309,7 @@ void Drag(Window window, int id, const std::function<void()>& held)
     const std::string selector = Call("selector", Handle(window), id, "inner");
     const int thumb = std::stoi(Call("thumb", Handle(window), id));
     const int width = static_cast<int>(std::stod(Lines(Call("box", Handle(window), id)).front()));
-    Drive("{\"do\": \"press\", \"selector\": " + Quoted(selector) + ", \"dx\": " + std::to_string(thumb) + "}");
+    Drive("{\"do\": \"press\", \"selector\": " + fw::JsonString(selector) + ", \"dx\": " + std::to_string(thumb) + "}");
     held();
     Drive("{\"do\": \"release\", \"dx\": " + std::to_string(width / 2) + "}");
 }
