@@ -83,15 +83,16 @@ TEST_CASE_FIXTURE(Desk, "window commands are masked")
 {
     ProbeDlg dialog;
     RunModal(dialog, [&](Window w) {
+        // The About command with the low bits Windows keeps for itself set.
         int opened = 0;
-        for (unsigned command = 0x0010; command <= 0x001F; ++command) {
+        for (unsigned command : {0x0010u, 0x001Fu}) {
             WhenNextModalOpens(w, [&](Window about) {
                 opened += Title(about) == "About Vornaby";
                 CloseBox(about);
             });
             dialog.SendMessage({.event = Event::SysCommand, .param = command});
         }
-        REQUIRE(opened == 16);
+        REQUIRE(opened == 2);
         // Others get the window's default handling: 0x0020 is nothing,
         // Minimize minimises, Close closes as cancelled.
         dialog.SendMessage({.event = Event::SysCommand, .param = 0x0020});

@@ -25,11 +25,6 @@ class DesktopTest(DeskTest):
                 app.state(app.edit("Frequency(hz)"), pyatspi.STATE_ENABLED),
                 app.state(app.combo(), pyatspi.STATE_ENABLED))
 
-    def test_opens_in_its_first_state_with_focus_on_about(self):
-        app = self.start()
-        self.assertEqual(self.first_state(app), ("1000", "500", "1000", False, 1000.0, False, True))
-        until(lambda: app.focused() is not None and app.focused().name == "About", 5, "focus on About")
-
     def test_screen_reader_finds_every_control_by_role_and_name(self):
         app = self.start()
         expected = [(pyatspi.ROLE_PUSH_BUTTON, "About"), (pyatspi.ROLE_PUSH_BUTTON, "play"),

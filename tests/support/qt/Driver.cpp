@@ -68,6 +68,8 @@ void ClickAt(QWidget* control, QPoint at)
     // first one's time stamp.
     QTest::lastMouseTimestamp += QGuiApplication::styleHints()->mouseDoubleClickInterval();
     QTest::mouseClick(control->window()->windowHandle(), Qt::LeftButton, {}, control->mapTo(control->window(), at));
+    // A check that failed in a window the click opened ends the test here.
+    RethrowFailure();
 }
 
 Qt::Key QtKey(Key key)
@@ -271,7 +273,6 @@ void Click(Window window, int id)
 {
     QWidget* control = ControlOf(window, id);
     ClickAt(control, control->rect().center());
-    RethrowFailure();
 }
 
 void Type(Window window, int id, const std::string& text)

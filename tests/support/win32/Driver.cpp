@@ -74,6 +74,8 @@ void Settle()
 {
     while (RunLoopTurn(false) == LoopTurn::Done) {
     }
+    // A check that failed in a window or timer meanwhile ends the test here.
+    RethrowFailure();
 }
 
 // The control that has the keyboard focus in the window, or none. When a
@@ -399,7 +401,6 @@ void Click(Window window, int id)
 {
     HWND control = ControlOf(window, id);
     PostClick(control, Centre(control));
-    RethrowFailure();
 }
 
 void Type(Window window, int id, const std::string& text)
@@ -424,7 +425,6 @@ void Press(Window window, Key key)
     HWND focus = FocusIn(window);
     PostKey(focus ? focus : Hwnd(window), VirtualKey(key));
     Settle();
-    RethrowFailure();
 }
 
 void Stroke(Window, Key key, bool shift, bool control)
@@ -450,7 +450,6 @@ void Stroke(Window, Key key, bool shift, bool control)
         add(VK_CONTROL, true);
     REQUIRE(SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT)) == strokes.size());
     Settle();
-    RethrowFailure();
 }
 
 void PickListItem(Window window, int id, int index)
@@ -542,7 +541,6 @@ void ChooseFromWindowMenu(Window window, const std::string& item)
     // What the menu sends when the item is chosen.
     Post(Hwnd(window), WM_SYSCOMMAND, command, 0);
     Settle();
-    RethrowFailure();
 }
 
 void After(int ms, std::function<void()> action)
