@@ -20,6 +20,10 @@ namespace fw {
 class CDialog;
 class CMenu;
 
+// Called by the backend once a window is on the screen; the first time, it
+// runs what WhenFirstShown was given.
+void WindowShown();
+
 namespace backend {
 
 class Window; // a dialog's window, as the backend keeps it

@@ -6,6 +6,8 @@
 
 #include <cassert>
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 namespace fw {
 
@@ -14,8 +16,20 @@ namespace {
 CWinApp* g_current = nullptr;
 std::string g_name;
 std::string g_title;
+std::function<void()> g_firstShown;
 
 } // namespace
+
+void WhenFirstShown(std::function<void()> action)
+{
+    g_firstShown = std::move(action);
+}
+
+void WindowShown()
+{
+    if (auto action = std::exchange(g_firstShown, nullptr))
+        action();
+}
 
 CWinApp::CWinApp()
 {

@@ -3,6 +3,7 @@
 // The application's entry and lifetime on Qt.
 #include "framework/WinApp.h"
 
+#include "framework/Backend.h"
 #include "framework/Wait.h"
 #include "framework/qt/QtResources.h"
 
@@ -24,14 +25,13 @@ void RegisterCommonControls()
     // Qt's widgets need no registration.
 }
 
-void WhenFirstShown(std::function<void()> action)
+// Tells the core once the first window is on the screen (exposed), then
+// watches no more.
+static void WatchFirstExposure()
 {
     class Watcher final : public QObject {
     public:
-        explicit Watcher(std::function<void()> action)
-            : QObject(QCoreApplication::instance()), m_action(std::move(action))
-        {
-        }
+        Watcher() : QObject(QCoreApplication::instance()) {}
 
     protected:
         bool eventFilter(QObject* watched, QEvent* event) override
@@ -39,16 +39,13 @@ void WhenFirstShown(std::function<void()> action)
             if (event->type() == QEvent::Expose && watched->isWindowType() &&
                 static_cast<QWindow*>(watched)->isExposed()) {
                 QCoreApplication::instance()->removeEventFilter(this);
-                m_action();
+                WindowShown();
                 deleteLater();
             }
             return false;
         }
-
-    private:
-        std::function<void()> m_action;
     };
-    QCoreApplication::instance()->installEventFilter(new Watcher(std::move(action)));
+    QCoreApplication::instance()->installEventFilter(new Watcher);
 }
 
 namespace {
@@ -85,6 +82,7 @@ int RunApplication(int argc, char** argv)
     // Desktops find the program's icon and menu entry by this name.
     QGuiApplication::setDesktopFileName(QString::fromStdString(ApplicationName()));
     WatchSignals();
+    WatchFirstExposure();
 
     CWinApp* app = CWinApp::Current();
     if (!app)

@@ -37,7 +37,6 @@ EM_JS(void, JsEnded, (), { VornabyPage.ended(); });
 // clang-format on
 
 Speech g_speech;
-std::function<void()> g_firstShown;
 
 } // namespace
 
@@ -71,12 +70,6 @@ const std::string& Language()
     return g_speech.language;
 }
 
-void RunFirstShownAction()
-{
-    if (auto action = std::exchange(g_firstShown, nullptr))
-        action();
-}
-
 void CWinApp::SetSettingsRoot(std::string_view)
 {
     // A page keeps nothing: no cookies and no storage.
@@ -85,11 +78,6 @@ void CWinApp::SetSettingsRoot(std::string_view)
 void RegisterCommonControls()
 {
     // The page's controls need no registration.
-}
-
-void WhenFirstShown(std::function<void()> action)
-{
-    g_firstShown = std::move(action);
 }
 
 int RunApplication(int, char**)

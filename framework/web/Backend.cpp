@@ -318,7 +318,7 @@ int RunModal(Window* window)
     if (!window)
         return -1;
     JsShow(window->handle);
-    RunFirstShownAction();
+    WindowShown();
     RunLoopUntil([window] { return window->ended || QuitRequested(); });
     return window->result;
 }

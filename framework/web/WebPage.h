@@ -20,8 +20,6 @@ namespace fw {
 // text as a JSON string, for the page to parse.
 [[nodiscard]] std::string JsonString(const std::string& text);
 
-// Runs the action WhenFirstShown was given, once, after the first window shows.
-void RunFirstShownAction();
 
 // Whether the program has been asked to end (QuitLoops).
 [[nodiscard]] bool QuitRequested();

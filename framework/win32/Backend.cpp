@@ -336,12 +336,6 @@ void Close(Window& window)
     ShowWindow(window.hwnd, SW_HIDE);
 }
 
-std::function<void()>& FirstShown()
-{
-    static std::function<void()> action;
-    return action;
-}
-
 } // namespace
 
 Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner)
@@ -385,8 +379,7 @@ int RunModal(Window* window)
     // Once the window is on the screen: the accessibility service takes a
     // moment to load.
     NameTrackbars(window->hwnd);
-    if (auto action = std::exchange(FirstShown(), {}))
-        action();
+    WindowShown();
     while (!window->ended && RunLoopTurn(true) != LoopTurn::Quit) {
     }
     Close(*window);
@@ -646,9 +639,5 @@ void ChooseUserLanguage()
     ChooseLanguage(resources ? OfferedLanguage(resources->translations, wanted) : "en");
 }
 
-void WhenFirstShown(std::function<void()> action)
-{
-    backend::FirstShown() = std::move(action);
-}
 
 } // namespace fw
