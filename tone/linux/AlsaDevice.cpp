@@ -27,6 +27,14 @@ namespace {
 constexpr unsigned kPeriodUs = 10000;
 constexpr unsigned kBufferUs = 100000;
 
+// The first pull, about 85 ms at 48 kHz, fills the buffer before the stream
+// starts, so that it never starts on a sliver and runs dry when this thread is
+// late; later pulls are short. (Pulling the whole buffer at once put 5 ms of
+// silence between tones queued back to back through PulseAudio, 1 to 2 ms
+// this way.)
+constexpr std::size_t kFirstPullFrames = 4096;
+constexpr std::size_t kPullFrames = 512;
+
 // alsa-lib reads its configuration once and keeps it, answers of its hooks
 // included: "default" reaches PulseAudio only where PulseAudio ran at that
 // first read. After a failure it is read afresh, so a server that has come up
@@ -235,10 +243,7 @@ bool AlsaDevice::WriteConverted(std::size_t frameCount, const ToneSource& source
 void AlsaDevice::Play(ToneSource& source)
 {
     const AlsaMessages messages;
-    // As much as the buffer has room for, a period or more at a time: the
-    // first write fills it before the stream has started, so that it never
-    // starts on a sliver and runs dry when this thread is late.
-    m_frames.resize(m_bufferFrames);
+    m_frames.resize(std::max(kFirstPullFrames, kPullFrames));
     std::uint64_t written = 0;
     while (!source.AllPulled()) {
         if (source.Over()) { // given up: the device is opened afresh
@@ -259,7 +264,8 @@ void AlsaDevice::Play(ToneSource& source)
             Fail("the device failed", static_cast<int>(room));
             return source.Fail();
         }
-        const std::size_t n = source.Pull(std::span(m_frames).first(std::min<std::size_t>(room, m_bufferFrames)));
+        const std::size_t most = written == 0 ? kFirstPullFrames : kPullFrames;
+        const std::size_t n = source.Pull(std::span(m_frames).first(std::min<std::size_t>({static_cast<std::size_t>(room), most, m_bufferFrames})));
         ConvertFrames(std::span(m_frames).first(n), m_format, m_channels, m_buffer);
         if (n > 0 && !WriteConverted(n, source))
             return source.Fail();

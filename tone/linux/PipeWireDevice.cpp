@@ -171,18 +171,27 @@ void PipeWireDevice::OnProcess()
     const std::size_t capacity = out ? data.maxsize / sizeof(float) : 0;
     const std::size_t wanted = buffer->requested ? std::min<std::size_t>(buffer->requested, capacity) : capacity;
 
+    // First what is left of the tone before, pulled in the last cycle.
+    std::size_t n = std::min(m_tailFrames, wanted);
+    std::copy_n(m_tail.begin() + static_cast<std::ptrdiff_t>(m_tailAt), n, out);
+    m_tailFrames -= n;
+    m_tailAt = m_tailFrames > 0 ? m_tailAt + n : 0;
+
     m_inProcess = true;
     ToneSource* const tone = m_tone;
     const bool wasOver = !tone || tone->Over();
-    const bool sounding = !wasOver && (tone->Rate() != 0 || tone->Open(m_rate));
-    std::size_t n = 0;
-    if (sounding) {
-        // What the graph takes is beyond recall: heard, for the window, so
-        // that a tone started next follows in the very next cycle.
-        n = tone->Pull(std::span(out, wanted));
+    if (!wasOver && (tone->Rate() != 0 || tone->Open(m_rate))) {
+        n += tone->Pull(std::span(out + n, wanted - n));
+        // What would end it in the next cycle is pulled now, to be played
+        // first then: the tone is over a cycle early, so that one started
+        // next follows it on the very next frame.
+        const std::uint64_t left = tone->TotalFrames() - tone->PulledFrames();
+        if (m_tailFrames == 0 && left > 0 && left <= std::min(wanted, m_tail.size()))
+            m_tailFrames = tone->Pull(std::span(m_tail).first(static_cast<std::size_t>(left)));
+        // What the graph takes is beyond recall: heard, for the window.
         tone->Heard(tone->PulledFrames());
     } else {
-        std::fill(out, out + wanted, 0.0f);
+        std::fill(out + n, out + wanted, 0.0f);
     }
     const bool over = !tone || tone->Over();
     m_inProcess = false;
@@ -193,7 +202,8 @@ void PipeWireDevice::OnProcess()
     // last tone, every frame has been heard: the stream rests until the next
     // tone, and an idle stream keeps no graph awake.
     m_silence = n > 0 ? wanted - n : m_silence + wanted;
-    const bool rest = over && m_silence >= std::max<std::size_t>(m_rate / 10, 2 * wanted) && m_active.exchange(false);
+    const bool rest = over && m_tailFrames == 0 && m_silence >= std::max<std::size_t>(m_rate / 10, 2 * wanted) &&
+                      m_active.exchange(false);
     data.chunk->offset = 0;
     data.chunk->stride = sizeof(float);
     data.chunk->size = static_cast<std::uint32_t>(wanted * sizeof(float));

@@ -8,6 +8,7 @@
 
 #include "tone/SoundDevice.h"
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -72,7 +73,12 @@ private:
     std::atomic<std::uint32_t> m_rate{0}; // the graph's rate, once negotiated
     std::atomic<bool> m_active{false};    // the stream is set going
     std::atomic<bool> m_failed{false};    // for good: the device is replaced
-    std::size_t m_silence = 0;            // the stream's thread's: frames of silence since the last tone frame
+    // The stream's thread's own: frames of silence since the last tone frame,
+    // and the last frames of a tone, pulled a cycle ahead.
+    std::size_t m_silence = 0;
+    std::array<float, 8192> m_tail{};
+    std::size_t m_tailFrames = 0;
+    std::size_t m_tailAt = 0;
 
     static const pw_stream_events s_events;
 };
