@@ -15,10 +15,11 @@ struct KeyStroke {
     bool alt = false;
 };
 
+// Numbered for the page, which is told them as a table.
 enum class DialogKeyAction {
-    None = 0,   // (numbered for the page's table of them) the focused control's, or the window system's
-    Enter = 1,  // the focused push button, or OK
-    Escape = 2, // Cancel
+    None = 0,       // the focused control's, or the window system's
+    Enter = 1,      // the focused push button, or OK
+    Escape = 2,     // Cancel
     WindowMenu = 3, // the window's own menu, over the focused control
 };
 

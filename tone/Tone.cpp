@@ -15,7 +15,6 @@ struct Tone::State {
     std::uint64_t progress = 0;           // the source's, when last seen to move
     Clock::time_point movedAt = Clock::now();
     Clock::time_point fadedAt{};
-    bool faded = false;
     bool ended = false;
     bool played = false;
 
@@ -57,9 +56,8 @@ Tone::~Tone()
 void Tone::Fade()
 {
     State& state = *m_state;
-    if (state.ended || state.faded)
+    if (state.ended || state.source->FadeAsked())
         return;
-    state.faded = true;
     state.fadedAt = Clock::now();
     state.source->Fade();
     state.device->Poll(*state.source);
@@ -92,7 +90,7 @@ bool Tone::Ended() const
         state.movedAt = now;
     }
     const bool stalled = now - state.movedAt > kStall;
-    if (!stalled && !(state.faded && now - state.fadedAt > kFadeGiveUp))
+    if (!stalled && !(source.FadeAsked() && now - state.fadedAt > kFadeGiveUp))
         return false;
     // Given up. A device that hangs has failed: the next tone goes to a
     // device found afresh.

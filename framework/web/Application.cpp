@@ -29,8 +29,8 @@ EM_JS(char*, JsLanguages, (), {
 EM_JS(void, JsSetLanguage, (const char* language, int rightToLeft), {
     VornabyPage.setLanguage(UTF8ToString(language), rightToLeft !== 0);
 });
-EM_JS(void, JsConfigure, (int close, int minimize, int restore, const char* closeText, const char* menuText), {
-    VornabyPage.configure(close, minimize, restore, { close: UTF8ToString(closeText),
+EM_JS(void, JsConfigure, (int close, int restore, const char* closeText, const char* menuText), {
+    VornabyPage.configure(close, restore, { close: UTF8ToString(closeText),
         windowMenu: UTF8ToString(menuText) });
 });
 EM_JS(void, JsEnded, (), { VornabyPage.ended(); });
@@ -51,7 +51,7 @@ void UseLanguage(const std::string& language, bool asWritten)
     g_speech = SpeechIn(resources ? resources->translations : std::span<const Translation>(), language, asWritten);
     JsSetLanguage(g_speech.language.c_str(), g_speech.mirrored);
     // The caption's buttons and their names, in the language as well.
-    JsConfigure(static_cast<int>(SC_CLOSE), static_cast<int>(SC_MINIMIZE), static_cast<int>(SC_RESTORE),
+    JsConfigure(static_cast<int>(SC_CLOSE), static_cast<int>(SC_RESTORE),
                 backend::Translate("WindowMenu", "&Close").c_str(), WindowMenuName().c_str());
 }
 

@@ -30,8 +30,8 @@ EM_JS(void, JsBaseUnits, (double* out), {
     HEAPF64[(out >> 3) + 1] = units[1];
 });
 EM_JS(int, JsTextWidth, (const char* text), { return VornabyPage.textWidth(UTF8ToString(text)); });
-EM_JS(void, JsCreateWindow, (int handle, const char* title, int width, int height, int owner, int minimizeBox), {
-    VornabyPage.createWindow(handle, UTF8ToString(title), width, height, owner, minimizeBox !== 0);
+EM_JS(void, JsCreateWindow, (int handle, const char* title, int width, int height, int owner), {
+    VornabyPage.createWindow(handle, UTF8ToString(title), width, height, owner);
 });
 EM_JS(void, JsAddControl, (int handle, const char* formName, int kind, int id, const char* text, const char* name,
                            int x, int y, int width, int height, int enabled, int labelFor, int icon,
@@ -289,7 +289,7 @@ Window* CreateDialogWindow(CDialog& dialog, int templateId, Window* owner)
     Windows()[window->handle] = window;
     window->client = {layout.client.width, layout.client.height};
     JsCreateWindow(window->handle, FormText(*form, form->title).c_str(), layout.client.width, layout.client.height,
-                   owner ? owner->handle : 0, form->minimizeBox);
+                   owner ? owner->handle : 0);
     TellWindowMenu(*window);
     for (std::size_t i = 0; i < form->controls.size(); ++i) {
         const WebControl& control = form->controls[i];

@@ -26,7 +26,7 @@ var VornabyPage = (() => {
     actingOut: false,   // while a held event is acted out
     longPress: null,    // a touch held on the window's background, until it opens the menu
     wake: null,
-    commands: { close: 0xF060, minimize: 0xF020 },
+    commands: { close: 0xF060, restore: 0xF120 },
     // What the dialog makes of a key, as the program decides it: for each key,
     // by Shift (1), Control (2) and Alt (4), the action (0 none, 1 Enter,
     // 2 Escape, 3 the window menu) and whether it asks to close (1).
@@ -386,8 +386,7 @@ var VornabyPage = (() => {
   // before it is the browser's own to edit with (select, move, copy, paste,
   // undo), as it would be without a tone.
   function windowKey(win, e) {
-    return e.key === "Enter" || e.key === "Escape" || e.key === "Tab" || e.key === "F4" || e.key === "F10" ||
-           e.key === "ContextMenu" || e.altKey ||
+    return Object.prototype.hasOwnProperty.call(page.dialogKeys, e.key) || e.key === "Tab" || e.altKey ||
            ((e.key === "ArrowUp" || e.key === "ArrowDown") && comboOfField(win, e.target) !== null);
   }
 
@@ -614,8 +613,8 @@ var VornabyPage = (() => {
     setDialogKeys(keys) {
       page.dialogKeys = keys;
     },
-    configure(close, minimize, restore, texts) {
-      page.commands = { close, minimize, restore };
+    configure(close, restore, texts) {
+      page.commands = { close, restore };
       Object.assign(page.texts, texts);
     },
     setLanguage(language, rightToLeft) {
@@ -632,7 +631,7 @@ var VornabyPage = (() => {
     textWidth(text) {
       return Math.ceil(measure(text).width);
     },
-    createWindow(handle, title, width, height, ownerHandle, minimizeBox) {
+    createWindow(handle, title, width, height, ownerHandle) {
       const dialog = element("dialog", "vornaby-window", document.body);
       dialog.dataset.handle = String(handle);
       const caption = element("div", "vornaby-caption", dialog);
@@ -663,7 +662,7 @@ var VornabyPage = (() => {
       const win = { handle, element: dialog, client, title: titleText, icon, controls: new Map(),
                     menus: { name: "", normal: [], minimized: [] },
                     menu: null, width, height: height + 24, owner: page.windows.get(ownerHandle) || null,
-                    minimizeBox, combos: new Map() };
+                    combos: new Map() };
       icon.addEventListener("click", () => {
         openWindowMenuBelow(win, icon);
       });

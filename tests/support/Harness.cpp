@@ -14,7 +14,6 @@
 #include <cmath>
 #include <exception>
 #include <span>
-#include <thread>
 #include <utility>
 
 namespace test {

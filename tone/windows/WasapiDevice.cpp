@@ -9,10 +9,8 @@
 #include <mmreg.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace vornaby::tone {
 namespace {
