@@ -14,6 +14,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fw {
 
@@ -38,8 +39,9 @@ void DestroyDialogWindow(Window* window);
 // EndModal; returns EndModal's result.
 int RunModal(Window* window);
 void EndModal(Window* window, int result);
-// Focus to the first enabled control that Tab reaches.
-void FocusFirstTabStop(Window* window);
+// The controls that Tab reaches now (enabled and shown), in the order it
+// reaches them.
+[[nodiscard]] std::vector<int> TabStops(Window* window);
 // A window command the dialog does not take itself (minimise, restore, move,
 // size, ...), as the window system handles it.
 void DefaultSysCommand(Window* window, unsigned command);

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <utility>
+#include <vector>
 
 namespace fw {
 
@@ -53,8 +54,12 @@ int CDialog::DoModal()
     m_result = IDCANCEL;
 
     CDialog* const outer = std::exchange(g_running, this);
-    if (OnOpenForm())
-        backend::FocusFirstTabStop(m_window);
+    // As a dialog box starts: the focus goes to the first control Tab
+    // reaches, an edit field's text all selected, unless the dialog set it.
+    if (OnOpenForm()) {
+        if (const std::vector<int> stops = backend::TabStops(m_window); !stops.empty())
+            backend::FocusAndSelect(m_window, stops.front());
+    }
     if (!m_endRequested)
         m_result = backend::RunModal(m_window);
     g_running = outer;

@@ -71,10 +71,9 @@ void EndModal(Window* window, int result)
         window->done(result);
 }
 
-void FocusFirstTabStop(Window* window)
+std::vector<int> TabStops(Window* window)
 {
-    if (window)
-        window->FocusFirstTabStop();
+    return window ? window->TabStops() : std::vector<int>{};
 }
 
 void DefaultSysCommand(Window* window, unsigned command)

@@ -21,6 +21,7 @@
 #include <QSlider>
 
 
+#include <algorithm>
 #include <vector>
 
 namespace fw::backend {
@@ -110,15 +111,22 @@ QWidget* Window::Control(int controlId) const
     return nullptr;
 }
 
-void Window::FocusFirstTabStop()
+std::vector<int> Window::TabStops() const
 {
+    // Along the focus chain; a control's own parts (a combo box's field)
+    // count as the control.
+    std::vector<int> stops;
     for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
-        if (w->window() == this && w->isEnabled() && !w->isHidden() && !w->focusProxy() &&
-            (w->focusPolicy() & Qt::TabFocus)) {
-            w->setFocus(Qt::TabFocusReason);
-            return;
-        }
+        if (w->window() != this || !w->isEnabled() || w->isHidden() || w->focusProxy() ||
+            !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        QWidget* control = w;
+        while (control && control != this && ControlId(control) < 0)
+            control = control->parentWidget();
+        if (control && control != this && std::ranges::find(stops, ControlId(control)) == stops.end())
+            stops.push_back(ControlId(control));
     }
+    return stops;
 }
 
 bool Window::HandleDialogKey(QWidget* focus, QKeyEvent* key)

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include <vector>
+
 class QMenu;
 
 namespace fw {
@@ -28,7 +30,7 @@ public:
     [[nodiscard]] QWidget* Control(int controlId) const;
 
     // Focus to the first enabled control that Tab reaches.
-    void FocusFirstTabStop();
+    [[nodiscard]] std::vector<int> TabStops() const;
 
     // The open window menu, while it is open (tests look at it).
     [[nodiscard]] QMenu* OpenWindowMenu() const { return m_openMenu; }

@@ -85,7 +85,7 @@ EM_JS(void, JsSetSlider, (int handle, int id, int position, int minimum, int max
     }
 });
 EM_JS(void, JsFocusSelect, (int handle, int id), { VornabyPage.focusControl(handle, id, true); });
-EM_JS(void, JsFocusFirst, (int handle), { VornabyPage.focusFirst(handle); });
+EM_JS(int, JsTabStop, (int handle, int index), { return VornabyPage.tabStop(handle, index); });
 EM_JS(void, JsSetWindowMenu, (int handle, const char* menus), {
     VornabyPage.setWindowMenu(handle, JSON.parse(UTF8ToString(menus)));
 });
@@ -334,10 +334,12 @@ void EndModal(Window* window, int result)
     JsHide(window->handle);
 }
 
-void FocusFirstTabStop(Window* window)
+std::vector<int> TabStops(Window* window)
 {
-    if (window)
-        JsFocusFirst(window->handle);
+    std::vector<int> stops;
+    for (int id = 0; window && (id = JsTabStop(window->handle, static_cast<int>(stops.size()))) >= 0;)
+        stops.push_back(id);
+    return stops;
 }
 
 void DefaultSysCommand(Window* window, unsigned command)

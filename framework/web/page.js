@@ -904,11 +904,14 @@ var VornabyPage = (() => {
       }
       link.href = `${page.iconBase}32.png`;
     },
-    focusFirst(handle) {
+    // The identifier of the control that Tab reaches index-th, or -1.
+    tabStop(handle, index) {
       const win = page.windows.get(handle);
-      const stops = win ? tabStops(win) : [];
-      if (stops.length)
-        focusIn(win, stops[0], false);
+      const stop = win ? tabStops(win)[index] : undefined;
+      for (const [id, control] of win ? win.controls : [])
+        if (control.inner === stop)
+          return id;
+      return -1;
     },
     focusControl(handle, id, select) {
       const win = page.windows.get(handle);

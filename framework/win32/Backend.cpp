@@ -397,12 +397,15 @@ void EndModal(Window* window, int result)
     PostMessageW(window->hwnd, WM_NULL, 0, 0); // wakes the modal loop
 }
 
-void FocusFirstTabStop(Window* window)
+std::vector<int> TabStops(Window* window)
 {
-    if (!window)
-        return;
-    if (HWND first = GetNextDlgTabItem(window->hwnd, nullptr, FALSE))
-        SendMessageW(window->hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    // In the dialog manager's own order, until it comes round again.
+    std::vector<int> stops;
+    HWND first = window ? GetNextDlgTabItem(window->hwnd, nullptr, FALSE) : nullptr;
+    for (HWND control = first; control && (control != first || stops.empty());
+         control = GetNextDlgTabItem(window->hwnd, control, FALSE))
+        stops.push_back(GetDlgCtrlID(control));
+    return stops;
 }
 
 void DefaultSysCommand(Window* window, unsigned command)

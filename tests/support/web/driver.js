@@ -128,7 +128,7 @@ var VornabyDriver = (() => {
       : `dialog.vornaby-window[data-handle="${h}"] .vornaby-close`),
     anyWindow: () => (document.querySelector("dialog.vornaby-window") ? "1" : "0"),
     focus: (h, id) => { inner(h, id).focus(); return ""; },
-    focusFirst: (h) => { VornabyPage.focusFirst(h); return ""; },
+    focusFirst: (h) => { VornabyPage.focusControl(h, VornabyPage.tabStop(h, 0), false); return ""; },
     selectAll: (h, id) => { const e = inner(h, id); e.focus(); e.select(); return ""; },
     // A combo box's arrow, and an item of its list once it is open.
     comboArrow: (h, id) => `#${CSS.escape(inner(h, id).id)} ~ .vornaby-combo-open`,
