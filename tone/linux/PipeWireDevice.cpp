@@ -20,11 +20,14 @@ const pw_stream_events PipeWireDevice::s_events = [] {
     pw_stream_events events{};
     events.version = PW_VERSION_STREAM_EVENTS;
     events.state_changed = [](void* self, pw_stream_state, pw_stream_state state, const char* error) {
-        static_cast<PipeWireDevice*>(self)->OnStateChanged(state, error);
+        if (state == PW_STREAM_STATE_ERROR || state == PW_STREAM_STATE_UNCONNECTED)
+            static_cast<PipeWireDevice*>(self)->Fail(error ? error : "the stream was disconnected");
     };
+    // The graph's rate, which the tone is synthesised at.
     events.param_changed = [](void* self, std::uint32_t id, const spa_pod* param) {
-        if (id == SPA_PARAM_Format && param)
-            static_cast<PipeWireDevice*>(self)->OnFormat(param);
+        spa_audio_info_raw info{};
+        if (id == SPA_PARAM_Format && param && spa_format_audio_raw_parse(param, &info) >= 0 && info.rate != 0)
+            static_cast<PipeWireDevice*>(self)->m_rate = info.rate;
     };
     events.process = [](void* self) { static_cast<PipeWireDevice*>(self)->OnProcess(); };
     return events;
@@ -59,10 +62,8 @@ std::unique_ptr<PipeWireDevice> PipeWireDevice::Connect()
 PipeWireDevice::~PipeWireDevice()
 {
     if (m_loop) {
-        // A tone heard to its end may still have its last frames on their
-        // way: let them be heard (the stream rests once they have, a tenth of
-        // a second on), or the tone would end on a click. One given up is not
-        // waited for.
+        // The last frames of a tone heard to its end may be on their way: let
+        // them be heard (the stream then rests), or it ends on a click.
         const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(300);
         while (m_kept && m_kept->Now() == ToneSource::State::Heard && m_active && !m_failed &&
                std::chrono::steady_clock::now() < until)
@@ -81,7 +82,7 @@ PipeWireDevice::~PipeWireDevice()
         Pw().pw_thread_loop_destroy(m_loop);
 }
 
-bool PipeWireDevice::Run()
+bool PipeWireDevice::Stream()
 {
     if (!m_stream) {
         pw_properties* props = Pw().pw_properties_new(
@@ -113,28 +114,27 @@ bool PipeWireDevice::Run()
 
 void PipeWireDevice::Prepare()
 {
-    Pw().pw_thread_loop_lock(m_loop);
-    const bool running = Run();
-    Pw().pw_thread_loop_unlock(m_loop);
-    if (!running)
-        Fail("cannot create a stream");
+    Run(nullptr);
 }
 
 bool PipeWireDevice::Start(std::shared_ptr<ToneSource> source)
 {
     // A failed device stays failed: the tone finds a device afresh, on
     // whatever server answers by then.
-    if (m_failed)
-        return false;
+    return !m_failed && Run(&source);
+}
+
+bool PipeWireDevice::Run(std::shared_ptr<ToneSource>* source)
+{
     Pw().pw_thread_loop_lock(m_loop);
-    {
+    if (source) {
         const std::lock_guard lock(m_toneMutex);
-        std::swap(m_kept, source);
+        std::swap(m_kept, *source);
         m_tone = m_kept.get();
     }
-    const bool running = Run();
+    const bool running = Stream();
     Pw().pw_thread_loop_unlock(m_loop);
-    // The tone before goes (with source) once the stream's thread cannot be
+    // The tone before goes (with *source) once the stream's thread cannot be
     // reading it: it reads m_tone only while m_inProcess says so.
     while (m_inProcess)
         std::this_thread::yield();
@@ -214,52 +214,39 @@ void PipeWireDevice::OnProcess()
         Send(&PipeWireDevice::Rest);
 }
 
-void PipeWireDevice::Send(int (*call)(spa_loop*, bool, std::uint32_t, const void*, std::size_t, void*))
+void PipeWireDevice::Send(void (PipeWireDevice::*call)())
 {
-    // To the stream's own loop, not this real-time one, without waiting.
-    // (spa_loop_invoke by hand: its macro is a GNU statement expression.)
+    // To the stream's own loop, without waiting: the loop copies call. (Not
+    // spa_loop_invoke: that macro is a GNU statement expression.)
     spa_loop* loop = Pw().pw_thread_loop_get_loop(m_loop)->loop;
     const auto* methods = static_cast<const spa_loop_methods*>(loop->iface.cb.funcs);
-    methods->invoke(loop->iface.cb.data, call, 0, nullptr, 0, false, this);
+    const auto run = [](spa_loop*, bool, std::uint32_t, const void* data, std::size_t, void* self) {
+        (static_cast<PipeWireDevice*>(self)->**static_cast<void (PipeWireDevice::* const*)()>(data))();
+        return 0;
+    };
+    methods->invoke(loop->iface.cb.data, run, 0, &call, sizeof call, false, this);
 }
 
-int PipeWireDevice::WakeTone(spa_loop*, bool, std::uint32_t, const void*, std::size_t, void* self)
+void PipeWireDevice::WakeTone()
 {
-    auto* device = static_cast<PipeWireDevice*>(self);
-    const std::lock_guard lock(device->m_toneMutex);
-    if (device->m_kept)
-        device->m_kept->Wake();
-    return 0;
+    const std::lock_guard lock(m_toneMutex);
+    if (m_kept)
+        m_kept->Wake();
 }
 
-int PipeWireDevice::Rest(spa_loop*, bool, std::uint32_t, const void*, std::size_t, void* self)
+void PipeWireDevice::Rest()
 {
     // On the loop, with its lock held, as Start runs: a tone started since
     // keeps the stream going.
-    auto* device = static_cast<PipeWireDevice*>(self);
-    const ToneSource* tone = device->m_tone;
+    const ToneSource* tone = m_tone;
     if (tone && !tone->Over())
-        device->m_active = true;
-    else if (!device->m_active && device->m_stream) {
+        m_active = true;
+    else if (!m_active && m_stream) {
         // The silence still queued is let go, so that the next tone does not
         // wait behind it.
-        Pw().pw_stream_set_active(device->m_stream, false);
-        Pw().pw_stream_flush(device->m_stream, false);
+        Pw().pw_stream_set_active(m_stream, false);
+        Pw().pw_stream_flush(m_stream, false);
     }
-    return 0;
-}
-
-void PipeWireDevice::OnFormat(const spa_pod* format)
-{
-    spa_audio_info_raw info{};
-    if (spa_format_audio_raw_parse(format, &info) >= 0 && info.rate != 0)
-        m_rate = info.rate;
-}
-
-void PipeWireDevice::OnStateChanged(int state, const char* error)
-{
-    if (state == PW_STREAM_STATE_ERROR || state == PW_STREAM_STATE_UNCONNECTED)
-        Fail(error ? error : "the stream was disconnected");
 }
 
 } // namespace vornaby::tone

@@ -19,9 +19,7 @@ struct pw_thread_loop;
 struct pw_context;
 struct pw_core;
 struct pw_stream;
-struct spa_pod;
 struct spa_hook;
-struct spa_loop;
 struct pw_stream_events;
 
 namespace vornaby::tone {
@@ -44,17 +42,18 @@ private:
     PipeWireDevice() = default;
     // Creates the stream, if there is none, and sets it going; called with
     // the loop locked. False when it cannot be had.
-    bool Run();
+    bool Stream();
+    // Stream() with the loop locked, the tone first swapped with *source
+    // (none: the stream is only made ready).
+    bool Run(std::shared_ptr<ToneSource>* source);
     void Fail(const char* why);
 
     // On the stream's own (real-time) thread.
     void OnProcess();
     // On the loop, sent there from the stream's thread.
-    static int Rest(spa_loop* loop, bool async, std::uint32_t seq, const void* data, std::size_t size, void* self);
-    static int WakeTone(spa_loop* loop, bool async, std::uint32_t seq, const void* data, std::size_t size, void* self);
-    void Send(int (*call)(spa_loop*, bool, std::uint32_t, const void*, std::size_t, void*));
-    void OnFormat(const spa_pod* format);
-    void OnStateChanged(int state, const char* error);
+    void Rest();
+    void WakeTone();
+    void Send(void (PipeWireDevice::*call)());
 
     pw_thread_loop* m_loop = nullptr;
     pw_context* m_context = nullptr;
