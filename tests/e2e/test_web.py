@@ -161,15 +161,6 @@ class WebTest(DeskTest):
         self.assertAlmostEqual(longest.frequency, 1000.0, delta=0.001)
         self.assertAlmostEqual(max(t.peak for t in tones), 0.5, delta=0.01)
 
-    def test_advanced_tone(self):
-        page = self.open()
-        page.advanced(1234)
-        with self.record() as recorder:
-            page.click(page.named("play", "button"))
-            recorder.await_sound(1234 * RATE // 1000 - HEAD_LOSS)
-        self.assertEveryFrame(recorder.tones(), 1234 * RATE // 1000, HEAD_LOSS)
-
-
     def test_input_during_a_tone_acts_once_it_has_ended(self):
         page = self.open()
         page.advanced(1500)
