@@ -56,9 +56,8 @@ TEST_CASE_FIXTURE(Desk, "the About box shows itself and closes every way")
     }
 }
 
-TEST_CASE_FIXTURE(Desk, "the window carries the icon, and its menu offers the About item")
+TEST_CASE_FIXTURE(MainWindowDesk, "the window carries the icon, and its menu offers the About item")
 {
-    ProbeDlg dialog;
     RunModal(dialog, [&](Window w) {
         REQUIRE(CarriesIcon(w));
         // The window system's own items first (Wine adds some of its own),
@@ -79,9 +78,8 @@ TEST_CASE_FIXTURE(Desk, "the window carries the icon, and its menu offers the Ab
     });
 }
 
-TEST_CASE_FIXTURE(Desk, "window commands are masked")
+TEST_CASE_FIXTURE(MainWindowDesk, "window commands are masked")
 {
-    ProbeDlg dialog;
     RunModal(dialog, [&](Window w) {
         // The About command with the low bits Windows keeps for itself set.
         int opened = 0;

@@ -62,9 +62,8 @@ bool Contains(const Strings& texts, const std::string& part)
 
 } // namespace
 
-TEST_CASE_FIXTURE(Desk, "the window opens in its first state")
+TEST_CASE_FIXTURE(MainWindowDesk, "the window opens in its first state")
 {
-    ProbeDlg dialog;
     RunModal(dialog, [&](Window w) {
         REQUIRE(Title(w) == "Vornaby");
         REQUIRE(Text(w, IDC_ABOUT) == "About");
@@ -161,13 +160,12 @@ TEST_CASE_FIXTURE(Desk, "the window speaks every shipped language, mirrored wher
 }
 
 // Run on a German and on a Hebrew desktop (LANG), each a test of its own.
-TEST_CASE_FIXTURE(Desk, "the window speaks the desktop's language")
+TEST_CASE_FIXTURE(MainWindowDesk, "the window speaks the desktop's language")
 {
     const std::string desktop = std::getenv("LANG") ? std::getenv("LANG") : "";
     const bool hebrew = desktop.starts_with("he");
     REQUIRE_MESSAGE((hebrew || desktop.starts_with("de")), "for a German or Hebrew desktop, not LANG=" << desktop);
     UseDesktopLanguage();
-    ProbeDlg dialog;
     RunModal(dialog, [&](Window w) {
         REQUIRE(Text(w, IDC_PLAY) == (hebrew ? "נגן" : "Abspielen"));
         REQUIRE(AccessibleOf(w, IDC_SLIDER).name == (hebrew ? "מחוון תדר" : "Frequenzregler"));
@@ -180,11 +178,8 @@ TEST_CASE_FIXTURE(Desk, "the window speaks the desktop's language")
     UseLanguage("en");
 }
 
-TEST_CASE_FIXTURE(Desk, "play in simple mode sounds the preset for 300 ms")
+TEST_CASE_FIXTURE(MainWindowDesk, "play in simple mode sounds the preset for 300 ms")
 {
-    ToneRecorder recorder;
-    PromptRecorder prompts;
-    ProbeDlg dialog;
     RunModal(dialog, [&](Window w) {
         Click(w, IDC_PLAY);
         REQUIRE(recorder.tones.size() == 1);
@@ -386,11 +381,8 @@ TEST_CASE_FIXTURE(Desk, "the dialog's keys with modifiers")
     }
 }
 
-TEST_CASE_FIXTURE(Desk, "the check box switches the controls and the tab order")
+TEST_CASE_FIXTURE(MainWindowDesk, "the check box switches the controls and the tab order")
 {
-    ToneRecorder recorder;
-    PromptRecorder prompts;
-    ProbeDlg dialog;
     RunModal(dialog, [&](Window w) {
         Click(w, IDC_ADVANCED);
         REQUIRE(EnabledOnes(w) == "EE-E");
@@ -411,11 +403,8 @@ TEST_CASE_FIXTURE(Desk, "the check box switches the controls and the tab order")
     });
 }
 
-TEST_CASE_FIXTURE(Desk, "the slider follows the user only")
+TEST_CASE_FIXTURE(MainWindowDesk, "the slider follows the user only")
 {
-    ToneRecorder recorder;
-    PromptRecorder prompts;
-    ProbeDlg dialog;
     RunModal(dialog, [&](Window w) {
         auto position = [&] { return Slider(w, IDC_SLIDER).position; };
         auto fieldFollows = [&] { return Text(w, IDC_FREQUENCY) == std::to_string(position()); };

@@ -11,6 +11,7 @@
 // and timer it happened in, the windows are closed, and the test stops there.
 
 #include "framework/Dialog.h"
+#include "support/ProbeDlg.h"
 #include "tone/SoundDevice.h"
 
 #include <doctest/doctest.h>
@@ -103,6 +104,17 @@ struct Desk {
     Desk();
     ~Desk();
 };
+
+// The main window on a recording device, its prompts answered and recorded:
+// what a case of the main window starts from. A case that opens it more than
+// once makes a fresh one for each.
+struct MainWindow {
+    explicit MainWindow(Pace pace = Pace::Instant) : recorder(pace) {}
+    ToneRecorder recorder;
+    PromptRecorder prompts;
+    ProbeDlg dialog;
+};
+struct MainWindowDesk : Desk, MainWindow {};
 
 // ---- What a backend's driver reads ------------------------------------------
 
