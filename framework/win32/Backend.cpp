@@ -401,8 +401,7 @@ std::vector<int> TabStops(Window* window)
 {
     // In the dialog manager's own order, until it comes round again.
     std::vector<int> stops;
-    HWND first = window ? GetNextDlgTabItem(window->hwnd, nullptr, FALSE) : nullptr;
-    for (HWND control = first; control && (control != first || stops.empty());
+    for (HWND control = window ? GetNextDlgTabItem(window->hwnd, nullptr, FALSE) : nullptr; control && std::ranges::find(stops, GetDlgCtrlID(control)) == stops.end();
          control = GetNextDlgTabItem(window->hwnd, control, FALSE))
         stops.push_back(GetDlgCtrlID(control));
     return stops;
