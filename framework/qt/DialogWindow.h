@@ -29,7 +29,7 @@ public:
     // The control carrying this identifier, or nullptr.
     [[nodiscard]] QWidget* Control(int controlId) const;
 
-    // Focus to the first enabled control that Tab reaches.
+    // The controls Tab reaches now, in its order.
     [[nodiscard]] std::vector<int> TabStops() const;
 
     // The open window menu, while it is open (tests look at it).

@@ -401,7 +401,8 @@ std::vector<int> TabStops(Window* window)
 {
     // In the dialog manager's own order, until it comes round again.
     std::vector<int> stops;
-    for (HWND control = window ? GetNextDlgTabItem(window->hwnd, nullptr, FALSE) : nullptr; control && std::ranges::find(stops, GetDlgCtrlID(control)) == stops.end();
+    HWND control = window ? GetNextDlgTabItem(window->hwnd, nullptr, FALSE) : nullptr;
+    for (; control && std::ranges::find(stops, GetDlgCtrlID(control)) == stops.end();
          control = GetNextDlgTabItem(window->hwnd, control, FALSE))
         stops.push_back(GetDlgCtrlID(control));
     return stops;
