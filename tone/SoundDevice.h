@@ -3,7 +3,7 @@
 #pragma once
 // The one seam between the tone service and the sound hardware. The program
 // chooses a device for itself (ChooseSoundDevice); tests may put a recording
-// stand-in in its place, and every tone still passes through the same Beep and
+// stand-in in its place, and every tone still passes through the same Tone and
 // the same synthesiser.
 
 #include <functional>

@@ -14,10 +14,8 @@ bool WritingDevice::Start(std::shared_ptr<ToneSource> source)
         if (source->Over())
             return;
         const std::uint32_t rate = self->Open();
-        if (rate == 0)
+        if (rate == 0 || (source->Open(rate) && !self->Play(*source)))
             source->Fail();
-        else if (source->Open(rate))
-            self->Play(*source);
         source->Wake();
     });
     return true;

@@ -25,8 +25,9 @@ protected:
     [[nodiscard]] virtual std::uint32_t Open() = 0;
     // Pulls the opened source's frames as the device has room for them and
     // tells it what has been heard, until it is over. A source given up meanwhile
-    // (no wait here lasts long) lets the device go: it is opened afresh.
-    virtual void Play(ToneSource& source) = 0;
+    // (no wait here lasts long) lets the device go: it is opened afresh. False
+    // when the device failed (it has said why): the source fails.
+    [[nodiscard]] virtual bool Play(ToneSource& source) = 0;
 
     // The longest a wait for room may last before the source is looked at again.
     static constexpr unsigned kWaitSliceMs = 50;

@@ -2,11 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "framework/qt/Controls.h"
 
-#include <QKeyEvent>
-
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>

@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QSlider>
 
-
 #include <algorithm>
 #include <vector>
 

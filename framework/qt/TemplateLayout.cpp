@@ -74,7 +74,6 @@ void LayOutTemplate(QDialog& window)
     const TemplateLayout layout = fw::LayOutTemplate(window.width(), window.height(), placed,
                                                      FontBaseUnits(window.font()),
                                                      window.layoutDirection() == Qt::RightToLeft);
-    const Rect& client = layout.client;
     for (qsizetype i = 0; i < controls.size(); ++i) {
         QWidget* control = controls[i];
         const Rect& px = layout.controls[static_cast<std::size_t>(i)];
@@ -94,7 +93,7 @@ void LayOutTemplate(QDialog& window)
             control->setAttribute(Qt::WA_TransparentForMouseEvents);
         }
     }
-    window.setFixedSize(client.width, client.height);
+    window.setFixedSize(layout.client.width, layout.client.height);
 }
 
 void ShowPictures(QDialog& window)

@@ -360,7 +360,6 @@ void AppendWindowMenu(Window* window, unsigned, std::string_view)
         TellWindowMenu(*window);
 }
 
-
 bool HasControl(Window* window, int id)
 {
     return window && JsHasControl(window->handle, id);

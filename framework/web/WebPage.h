@@ -20,7 +20,6 @@ namespace fw {
 // text as a JSON string, for the page to parse.
 [[nodiscard]] std::string JsonString(const std::string& text);
 
-
 // Whether the program has been asked to end (QuitLoops).
 [[nodiscard]] bool QuitRequested();
 

@@ -642,5 +642,4 @@ void ChooseUserLanguage()
     ChooseLanguage(resources ? OfferedLanguage(resources->translations, wanted) : "en");
 }
 
-
 } // namespace fw

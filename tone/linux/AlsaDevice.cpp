@@ -240,16 +240,13 @@ bool AlsaDevice::WriteConverted(std::size_t frameCount, const ToneSource& source
     return true;
 }
 
-void AlsaDevice::Play(ToneSource& source)
+bool AlsaDevice::Play(ToneSource& source)
 {
     const AlsaMessages messages;
-    m_frames.resize(std::max(kFirstPullFrames, kPullFrames));
-    std::uint64_t written = 0;
+    m_frames.resize(kFirstPullFrames);
     while (!source.AllPulled()) {
-        if (source.Over()) { // given up: the device is opened afresh
-            Fail("the device takes no frames", 0);
-            return;
-        }
+        if (source.Over()) // given up: the device is opened afresh
+            return Fail("the device takes no frames", 0);
         snd_pcm_sframes_t room = snd_pcm_avail_update(m_pcm);
         if (room == 0) {
             const int ready = snd_pcm_wait(m_pcm, kWaitSliceMs);
@@ -261,15 +258,15 @@ void AlsaDevice::Play(ToneSource& source)
             // An underrun or a suspend: recover, and the frames go on.
             if (snd_pcm_recover(m_pcm, static_cast<int>(room), 1) == 0)
                 continue;
-            Fail("the device failed", static_cast<int>(room));
-            return source.Fail();
+            return Fail("the device failed", static_cast<int>(room));
         }
-        const std::size_t most = written == 0 ? kFirstPullFrames : kPullFrames;
-        const std::size_t n = source.Pull(std::span(m_frames).first(std::min<std::size_t>({static_cast<std::size_t>(room), most, m_bufferFrames})));
+        const std::size_t most = source.PulledFrames() == 0 ? kFirstPullFrames : kPullFrames;
+        const std::size_t n =
+            source.Pull(std::span(m_frames).first(std::min({static_cast<std::size_t>(room), most, m_bufferFrames})));
         ConvertFrames(std::span(m_frames).first(n), m_format, m_channels, m_buffer);
         if (n > 0 && !WriteConverted(n, source))
-            return source.Fail();
-        written += n;
+            return false;
+        const std::uint64_t written = source.PulledFrames();
         snd_pcm_sframes_t delay = 0;
         if (snd_pcm_delay(m_pcm, &delay) == 0 && delay >= 0)
             source.Heard(written - std::min<std::uint64_t>(written, static_cast<std::uint64_t>(delay)));
@@ -283,16 +280,15 @@ void AlsaDevice::Play(ToneSource& source)
     (void)snd_pcm_nonblock(m_pcm, 0);
     const int drained = snd_pcm_drain(m_pcm);
     (void)snd_pcm_nonblock(m_pcm, 1);
-    if (drained < 0 && drained != -EPIPE) {
-        Fail("drain failed", drained);
-        return source.Fail();
-    }
+    if (drained < 0 && drained != -EPIPE)
+        return Fail("drain failed", drained);
     // Ready the stream for the next tone now, while nobody waits for it: on
     // PulseAudio this reconnects the stream, which is better done here than
     // between a press of "play" and the first frame. Open tries again if
     // this fails.
     (void)snd_pcm_prepare(m_pcm);
-    source.Heard(written);
+    source.Heard(source.PulledFrames());
+    return true;
 }
 
 } // namespace vornaby::tone

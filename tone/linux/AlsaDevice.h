@@ -37,7 +37,7 @@ public:
 
 private:
     [[nodiscard]] std::uint32_t Open() override;
-    void Play(ToneSource& source) override;
+    [[nodiscard]] bool Play(ToneSource& source) override;
     bool Configure();
     void Close();
     // Reports why the device failed, with alsa-lib's own word on it; closes

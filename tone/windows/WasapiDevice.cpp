@@ -139,13 +139,11 @@ std::uint64_t WasapiDevice::PlayedFrames() const
     return position * m_rate / m_clockFrequency;
 }
 
-void WasapiDevice::Play(ToneSource& source)
+bool WasapiDevice::Play(ToneSource& source)
 {
     UINT32 padding = 0;
-    if (const HRESULT hr = m_client->GetCurrentPadding(&padding); FAILED(hr)) {
-        Fail("the stream failed", hr);
-        return source.Fail();
-    }
+    if (const HRESULT hr = m_client->GetCurrentPadding(&padding); FAILED(hr))
+        return Fail("the stream failed", hr);
     // A tone's first frames follow whatever the endpoint has played since the
     // last one: on an endpoint whose clock also counts the silence it played
     // while starved, the tone's end lies that much further on.
@@ -161,16 +159,12 @@ void WasapiDevice::Play(ToneSource& source)
         source.Heard(played > start + lead ? played - start - lead : 0);
         if (source.Over())
             break;
-        if (const HRESULT hr = m_client->GetCurrentPadding(&padding); FAILED(hr)) {
-            Fail("the stream failed", hr);
-            return source.Fail();
-        }
+        if (const HRESULT hr = m_client->GetCurrentPadding(&padding); FAILED(hr))
+            return Fail("the stream failed", hr);
         if (const UINT32 room = m_bufferFrames - padding; room > 0) {
             BYTE* data = nullptr;
-            if (const HRESULT hr = m_render->GetBuffer(room, &data); FAILED(hr)) {
-                Fail("no buffer to write", hr);
-                return source.Fail();
-            }
+            if (const HRESULT hr = m_render->GetBuffer(room, &data); FAILED(hr))
+                return Fail("no buffer to write", hr);
             (void)source.Pull(std::span(m_frames).first(room));
             auto* out = reinterpret_cast<float*>(data);
             for (std::size_t i = 0; i < room; ++i)
@@ -179,10 +173,8 @@ void WasapiDevice::Play(ToneSource& source)
             m_written += room;
             // Playing starts with the first frames, not once the buffer is full.
             if (!m_started) {
-                if (const HRESULT hr = m_client->Start(); FAILED(hr)) {
-                    Fail("cannot play", hr);
-                    return source.Fail();
-                }
+                if (const HRESULT hr = m_client->Start(); FAILED(hr))
+                    return Fail("cannot play", hr);
                 m_started = true;
             }
         }
@@ -194,7 +186,8 @@ void WasapiDevice::Play(ToneSource& source)
     // PulseAudio driver, where a stream stopped and started again also grew
     // its latency with every tone).
     if (source.Now() == ToneSource::State::GivenUp)
-        Fail("the endpoint takes no frames");
+        return Fail("the endpoint takes no frames");
+    return true;
 }
 
 } // namespace vornaby::tone

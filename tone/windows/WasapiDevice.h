@@ -30,7 +30,7 @@ public:
 
 private:
     [[nodiscard]] std::uint32_t Open() override;
-    void Play(ToneSource& source) override;
+    [[nodiscard]] bool Play(ToneSource& source) override;
     bool Connect();
     void Close();
     // Reports what failed, with the result code where a call returned one

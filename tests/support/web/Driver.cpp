@@ -69,7 +69,6 @@ void RequireControl(Window window, int id)
     REQUIRE_MESSAGE(Call("exists", Handle(window), id) == "1", "no control " << id);
 }
 
-
 // Has the runner make the input, then lets the program take what it made;
 // the runner's answer.
 std::string Drive(const std::string& action)
